@@ -1,0 +1,185 @@
+#include "app/Splashscreen.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+
+#include "app/Frm0.h"
+#include "app/FrmTemp.h"
+#include "app/PictureButton.h"
+#include "app/Programme.h"
+#include "app/Securite.h"
+#include "platform/Twips.h"
+#include "teacher/FrmProf.h"
+
+namespace sylvenor {
+namespace {
+
+constexpr int kLargeur = 7500;  // twips
+// The windows of the pupil menu come with later versions; their entries stay disabled.
+constexpr bool kMenuDisponible = false;
+
+QRect rectTwips(int left, int top, int width, int height) {
+  return {twips(left), twips(top), twips(width), twips(height)};
+}
+
+}  // namespace
+
+Splashscreen::Splashscreen(Programme& programme)
+    : programme_(programme), frmTemp_(std::make_unique<FrmTemp>(programme.dossier())) {
+  setObjectName("Splashscreen");
+  setWindowTitle("Sylvenor");
+  setFixedWidth(twips(kLargeur));
+  setHauteur(kHauteurReduite);
+  construireBandeau();
+  construireMenu();
+}
+
+Splashscreen::~Splashscreen() = default;
+
+void Splashscreen::Form_Load() {
+  auto notice = std::make_unique<Frm0>(frmTemp_->image("Chargement"));
+  notice->show();
+  notice->repaint();
+  QApplication::processEvents();
+  frmProf_ = std::make_unique<FrmProf>(programme_, *frmTemp_);
+  programme_.base().ChargerBase(programme_.fichiers(), programme_.dossier());
+}
+
+void Splashscreen::construireBandeau() {
+  btnEleve_ = new PictureButton("BtnEleve", frmTemp_->image("Eleve"), "Entrée des élèves", this);
+  btnEleve_->setGeometry(rectTwips(120, 120, 1620, 1620));
+  btnProfesseur_ = new PictureButton("BtnProfesseur", frmTemp_->image("Professeur"),
+                                     "Entrée du professeur", this);
+  btnProfesseur_->setGeometry(rectTwips(1860, 120, 1620, 1620));
+  btnQuit_ =
+      new PictureButton("BtnQuit", frmTemp_->image("QuitterSamuon"), "Quitter le logiciel", this);
+  btnQuit_->setGeometry(rectTwips(5760, 120, 1620, 1620));
+
+  boxPass_ = new QFrame(this);
+  boxPass_->setObjectName("BoxPass");
+  boxPass_->setFrameShape(QFrame::StyledPanel);
+  boxPass_->setGeometry(rectTwips(3600, 240, 2040, 1260));
+  auto* prompt = new QLabel("Mot de passe :", boxPass_);
+  prompt->setGeometry(rectTwips(90, 60, 1860, 300));
+  txtPass_ = new QLineEdit(boxPass_);
+  txtPass_->setObjectName("TxtPass");
+  txtPass_->setEchoMode(QLineEdit::Password);
+  txtPass_->setAccessibleName("Mot de passe du professeur");
+  txtPass_->setGeometry(rectTwips(90, 390, 1860, 360));
+  auto* ok = new QPushButton("OK", boxPass_);
+  ok->setObjectName("Command6");
+  ok->setGeometry(rectTwips(1110, 840, 840, 345));
+  boxPass_->hide();
+
+  auto* version = new QLabel("V1.0", this);
+  version->setObjectName("Label6");
+  version->setGeometry(rectTwips(3600, 1560, 1200, 285));
+
+  connect(btnEleve_, &QToolButton::clicked, this, &Splashscreen::BtnEleve_Click);
+  connect(btnProfesseur_, &QToolButton::clicked, this, &Splashscreen::BtnProfesseur_Click);
+  connect(btnQuit_, &QToolButton::clicked, this, &Splashscreen::BtnQuit_Click);
+  connect(ok, &QPushButton::clicked, this, &Splashscreen::Command6_Click);
+  connect(txtPass_, &QLineEdit::returnPressed, this, &Splashscreen::Command6_Click);
+}
+
+void Splashscreen::construireMenu() {
+  lblNomEleve_ = new QLabel("Elèves", this);
+  lblNomEleve_->setObjectName("LblNomEleve");
+  lblNomEleve_->setStyleSheet("font-weight: bold;");
+  lblNomEleve_->setGeometry(rectTwips(240, 1980, 7020, 330));
+  ajouterEntreeMenu(0, "Command1", "Label4", "- Entrer dans le Fichier du Vivant");
+  ajouterEntreeMenu(1, "Command2", "Label1", "- Créer sa propre classification");
+  ajouterEntreeMenu(2, "Command3", "Label3", "- Classer un animal");
+  ajouterEntreeMenu(3, "Command5", "Label2", "- Classer un végétal");
+
+  auto* dictionnaire = new QPushButton("Dictionnaire", this);
+  dictionnaire->setObjectName("Command4");
+  dictionnaire->setGeometry(rectTwips(5520, 2400, 1800, 420));
+  dictionnaire->setEnabled(kMenuDisponible);
+
+  auto* credits =
+      new QLabel("Sylvenor : apprendre à classer les êtres vivants, en 6e et en 5e.", this);
+  credits->setObjectName("Label5");
+  credits->setAlignment(Qt::AlignCenter);
+  credits->setGeometry(rectTwips(120, 4050, 7260, 330));
+}
+
+void Splashscreen::ajouterEntreeMenu(int row, const QString& buttonName, const QString& labelName,
+                                     const QString& caption) {
+  const int top = 2400 + row * 390;
+  auto* button = new PictureButton(buttonName, frmTemp_->image("Menu"), caption.mid(2), this);
+  button->setGeometry(rectTwips(240, top, 480, 360));
+  button->setEnabled(kMenuDisponible);
+  auto* label = new QLabel(caption, this);
+  label->setObjectName(labelName);
+  label->setGeometry(rectTwips(840, top, 4560, 360));
+}
+
+bool Splashscreen::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) Form_Activate();
+  return QWidget::event(event);
+}
+
+void Splashscreen::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QLinearGradient gradient(0, 0, 0, height());
+  gradient.setColorAt(0, QColor(224, 240, 208));
+  gradient.setColorAt(1, QColor(160, 208, 144));
+  painter.fillRect(rect(), gradient);
+}
+
+void Splashscreen::Form_Activate() { boxPass_->hide(); }
+
+void Splashscreen::BtnEleve_Click() { setHauteur(kHauteurDeployee); }
+
+void Splashscreen::BtnProfesseur_Click() {
+  setHauteur(kHauteurReduite);
+  const bool required = Securite::motDePasseRequis(programme_.reglages());
+  boxPass_->setVisible(required);
+  if (required) {
+    txtPass_->clear();
+    txtPass_->setFocus();
+  } else {
+    afficherProfesseur();
+  }
+}
+
+void Splashscreen::Command6_Click() {
+  if (Securite::motDePasseAccepte(programme_.reglages(), txtPass_->text().toStdString())) {
+    afficherProfesseur();
+  } else {
+    txtPass_->clear();
+  }
+}
+
+void Splashscreen::BtnQuit_Click() {
+  switch (Securite::actionQuitter(programme_.reglages())) {
+    case ActionQuitter::Terminer:
+      programme_.session().quitProgram();
+      break;
+    case ActionQuitter::Eteindre:
+      programme_.session().powerOff();
+      break;
+    case ActionQuitter::Redemarrer:
+      programme_.session().reboot();
+      break;
+    case ActionQuitter::Rien:
+      break;
+  }
+}
+
+void Splashscreen::afficherProfesseur() {
+  frmProf_->show();
+  frmProf_->raise();
+  frmProf_->activateWindow();
+}
+
+void Splashscreen::setHauteur(int twipsHeight) { setFixedHeight(twips(twipsHeight)); }
+
+}  // namespace sylvenor

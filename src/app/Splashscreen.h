@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace sylvenor {
+
+class FrmProf;
+class FrmTemp;
+class PictureButton;
+class Programme;
+
+// The start screen: the first and last window. Collapsed it shows the pupil, teacher and quit
+// entries; expanded, the pupil menu too.
+class Splashscreen : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kHauteurReduite = 1905;  // twips
+  static constexpr int kHauteurDeployee = 4470;
+
+  explicit Splashscreen(Programme& programme);
+  ~Splashscreen() override;
+
+  // Start-up: loading notice, picture store, teacher screen, species base.
+  void Form_Load();
+
+  FrmTemp& frmTemp() { return *frmTemp_; }
+  FrmProf& frmProf() { return *frmProf_; }
+
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void construireBandeau();
+  void construireMenu();
+  void ajouterEntreeMenu(int row, const QString& buttonName, const QString& labelName,
+                         const QString& caption);
+  void Form_Activate();
+  void BtnEleve_Click();
+  void BtnProfesseur_Click();
+  void Command6_Click();
+  void BtnQuit_Click();
+  void afficherProfesseur();
+  void setHauteur(int twipsHeight);
+
+  Programme& programme_;
+  std::unique_ptr<FrmTemp> frmTemp_;
+  std::unique_ptr<FrmProf> frmProf_;
+  PictureButton* btnEleve_ = nullptr;
+  PictureButton* btnProfesseur_ = nullptr;
+  PictureButton* btnQuit_ = nullptr;
+  QFrame* boxPass_ = nullptr;
+  QLineEdit* txtPass_ = nullptr;
+  QLabel* lblNomEleve_ = nullptr;
+};
+
+}  // namespace sylvenor

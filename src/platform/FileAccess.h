@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "platform/FileError.h"
+
+namespace sylvenor {
+
+struct FileRead {
+  FileError erreur = FileError::Aucune;
+  std::string octets;
+  bool tronque = false;  // the file holds more than the bytes asked for
+};
+
+// The files the model reads and writes. Tests replace it to make the disk fail on purpose.
+class FileAccess {
+ public:
+  virtual ~FileAccess() = default;
+  // Reads at most `maxBytes` bytes from the start of the file.
+  virtual FileRead read(const std::filesystem::path& path, std::size_t maxBytes) = 0;
+  // Replaces the file whole, or leaves it untouched and leaves no temporary file.
+  virtual FileError replace(const std::filesystem::path& path, const std::string& octets) = 0;
+  virtual bool exists(const std::filesystem::path& path) = 0;
+};
+
+}  // namespace sylvenor

@@ -1,0 +1,129 @@
+#include "platform/PosixFileAccess.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+namespace sylvenor {
+namespace {
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+  int release() { return std::exchange(fd_, -1); }
+
+ private:
+  int fd_;
+};
+
+void syncFolder(const std::filesystem::path& folder) {
+  FileDescriptor dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY));
+  if (dir.get() >= 0) ::fsync(dir.get());
+}
+
+}  // namespace
+
+FileError PosixFileAccess::fromErrno(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return FileError::NonTrouve;
+    case ENOSPC:
+    case EDQUOT:
+      return FileError::DisquePlein;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+      return FileError::AccesRefuse;
+    default:
+      return FileError::Autre;
+  }
+}
+
+FileRead PosixFileAccess::read(const std::filesystem::path& path, std::size_t maxBytes) {
+  FileRead result;
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  struct stat info {};
+  if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
+    result.erreur = fromErrno(errno);
+    return result;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    result.erreur = FileError::AccesRefuse;
+    return result;
+  }
+  std::vector<char> buffer(64 * 1024);
+  for (;;) {
+    const std::size_t room = maxBytes - result.octets.size();
+    // One byte more than asked tells whether the file goes on.
+    const std::size_t ask = room < buffer.size() ? room + 1 : buffer.size();
+    const ssize_t got = ::read(fd.get(), buffer.data(), ask);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      result.erreur = fromErrno(errno);
+      result.octets.clear();
+      return result;
+    }
+    if (got == 0) return result;
+    const auto kept = std::min(static_cast<std::size_t>(got), room);
+    result.octets.append(buffer.data(), kept);
+    if (kept < static_cast<std::size_t>(got)) {
+      result.tronque = true;
+      return result;
+    }
+  }
+}
+
+ssize_t PosixFileAccess::writeSome(int fd, const char* data, std::size_t size) {
+  return ::write(fd, data, size);
+}
+
+FileError PosixFileAccess::writeAll(int fd, const std::string& octets) {
+  std::size_t done = 0;
+  while (done < octets.size()) {
+    const ssize_t wrote = writeSome(fd, octets.data() + done, octets.size() - done);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote <= 0) return wrote < 0 ? fromErrno(errno) : FileError::DisquePlein;
+    done += static_cast<std::size_t>(wrote);
+  }
+  return ::fsync(fd) == 0 ? FileError::Aucune : fromErrno(errno);
+}
+
+FileError PosixFileAccess::replace(const std::filesystem::path& path, const std::string& octets) {
+  std::string pattern = path.string() + ".XXXXXX";
+  FileDescriptor fd(::mkstemp(pattern.data()));
+  if (fd.get() < 0) return fromErrno(errno);
+  const std::filesystem::path temporary = pattern;
+  ::fchmod(fd.get(), 0644);
+  FileError error = writeAll(fd.get(), octets);
+  if (::close(fd.release()) != 0 && error == FileError::Aucune) error = fromErrno(errno);
+  if (error == FileError::Aucune && ::rename(temporary.c_str(), path.c_str()) != 0) {
+    error = fromErrno(errno);
+  }
+  if (error != FileError::Aucune) {
+    ::unlink(temporary.c_str());
+    return error;
+  }
+  syncFolder(path.parent_path());
+  return FileError::Aucune;
+}
+
+bool PosixFileAccess::exists(const std::filesystem::path& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0;
+}
+
+}  // namespace sylvenor

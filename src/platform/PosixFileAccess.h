@@ -1,0 +1,27 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include "platform/FileAccess.h"
+
+namespace sylvenor {
+
+// Atomic replacement: a temporary file beside the target, written, flushed to the disk, then
+// renamed over it, and the folder synced, so that a failure at any step keeps the former file.
+class PosixFileAccess : public FileAccess {
+ public:
+  FileRead read(const std::filesystem::path& path, std::size_t maxBytes) override;
+  FileError replace(const std::filesystem::path& path, const std::string& octets) override;
+  bool exists(const std::filesystem::path& path) override;
+
+  static FileError fromErrno(int error);
+
+ protected:
+  // One write(2); tests override it to simulate a full disk.
+  virtual ssize_t writeSome(int fd, const char* data, std::size_t size);
+
+ private:
+  FileError writeAll(int fd, const std::string& octets);
+};
+
+}  // namespace sylvenor

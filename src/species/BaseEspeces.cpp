@@ -1,0 +1,69 @@
+#include "species/BaseEspeces.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "species/RecordCodec.h"
+
+namespace sylvenor {
+namespace {
+
+constexpr std::size_t kTailleMax = BaseEspeces::kCapacite * RecordCodec::kTailleFiche;
+
+}  // namespace
+
+std::filesystem::path BaseEspeces::cheminBase(const std::filesystem::path& programDir) {
+  return programDir / "data" / "base.dat";
+}
+
+std::filesystem::path BaseEspeces::cheminSauvegarde(const std::filesystem::path& programDir) {
+  return programDir / "data" / "base.dat.bak";
+}
+
+bool BaseEspeces::ajouter(const FicheEspece& fiche) {
+  if (nbFiches_ >= kCapacite) return false;
+  ++nbFiches_;
+  fiches_[static_cast<std::size_t>(nbFiches_)] = fiche;
+  return true;
+}
+
+void BaseEspeces::setNbFiches(std::int16_t count) {
+  nbFiches_ = std::clamp<std::int16_t>(count, 0, kCapacite);
+}
+
+void BaseEspeces::ChargerBase(FileAccess& files, const std::filesystem::path& programDir) {
+  nbFiches_ = 0;
+  // One card more than the table holds tells whether the file has cards beyond it.
+  const FileRead file = files.read(cheminBase(programDir), kTailleMax + RecordCodec::kTailleFiche);
+  const std::size_t complete = std::min<std::size_t>(file.octets.size(), kTailleMax);
+  const std::size_t count = complete / RecordCodec::kTailleFiche;
+  for (std::size_t k = 1; k <= count; ++k) {
+    fiches_[k] = RecordCodec::decode(
+        std::string_view(file.octets)
+            .substr((k - 1) * RecordCodec::kTailleFiche, RecordCodec::kTailleFiche));
+  }
+  nbFiches_ = static_cast<std::int16_t>(count);
+  erreurLecture_ = file.erreur == FileError::NonTrouve ? FileError::Aucune : file.erreur;
+  surplus_ = file.octets.size() == kTailleMax + RecordCodec::kTailleFiche;
+}
+
+FileError BaseEspeces::EnregBase(FileAccess& files, const std::filesystem::path& programDir) {
+  // A base that exists but could not be read is never overwritten by the empty table.
+  if (erreurLecture_ != FileError::Aucune) return erreurLecture_;
+  if (surplus_) {
+    const FileRead former = files.read(cheminBase(programDir), SIZE_MAX);
+    if (former.erreur != FileError::Aucune) return former.erreur;
+    const FileError kept = files.replace(cheminSauvegarde(programDir), former.octets);
+    if (kept != FileError::Aucune) return kept;
+    surplus_ = false;
+  }
+  std::string octets;
+  octets.reserve(static_cast<std::size_t>(nbFiches_) * RecordCodec::kTailleFiche);
+  for (int k = 1; k <= nbFiches_; ++k) {
+    const RecordCodec::Bytes record = RecordCodec::encode(fiche(k));
+    octets.append(record.data(), record.size());
+  }
+  return files.replace(cheminBase(programDir), octets);
+}
+
+}  // namespace sylvenor

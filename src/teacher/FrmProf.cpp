@@ -1,0 +1,232 @@
+#include "teacher/FrmProf.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMessageBox>
+#include <QPainter>
+#include <QRegularExpression>
+
+#include "app/FrmTemp.h"
+#include "app/PictureButton.h"
+#include "app/Programme.h"
+#include "species/SpeciesCodes.h"
+#include "teacher/OptionPair.h"
+
+namespace sylvenor {
+namespace {
+
+// The card editor, deletion, security, disk and about windows come with later versions.
+constexpr bool kOutilsDisponibles = false;
+
+const QString kQuestionReponse =
+    "                  L'élève doit trouver la bonne réponse                  avant de passer à "
+    "la fiche suivante";
+
+// The caption's runs of blanks lay it out on two centred lines.
+QString twoCentredLines(const QString& caption) {
+  return caption.trimmed().split(QRegularExpression(" {2,}")).join('\n');
+}
+
+QString welcomeText() {
+  return QStringList{"C'est la première fois que vous venez dans le module professeur",
+                     "Merci d'envoyer un message aux auteurs du logiciel pour leur",
+                     "faire part de vos remarques.", "",
+                     "Visitez notre site internet pour trouver de nouvelles fiches."}
+      .join('\n');
+}
+
+QLabel* heading(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setStyleSheet("font-weight: bold;");
+  return label;
+}
+
+QLabel* toolLink(const QString& name, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setEnabled(kOutilsDisponibles);
+  return label;
+}
+
+}  // namespace
+
+FrmProf::FrmProf(Programme& programme, const FrmTemp& pictures) : programme_(programme) {
+  setObjectName("FrmProf");
+  setWindowTitle("PROFESSEUR");
+  auto* title = new QLabel("PROFESSEUR", this);
+  title->setStyleSheet("font-size: 20pt; font-weight: bold; color: white;");
+  title->setAlignment(Qt::AlignCenter);
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(construireBase(pictures));
+  left->addWidget(construireAtelier());
+  left->addStretch();
+  auto* right = new QVBoxLayout;
+  right->addWidget(construireCles());
+  right->addWidget(construireFiltre());
+  right->addStretch();
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left, 1);
+  columns->addLayout(right, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(title);
+  layout->addLayout(columns);
+  layout->addWidget(construireBas(pictures));
+  setFixedWidth(800);
+
+  afficherOptions(OptionsEleve::lire(programme_.reglages()));
+}
+
+QWidget* FrmProf::construireBase(const FrmTemp& pictures) {
+  auto* box = new QGroupBox("Gérer la base de données des êtres vivants", this);
+  box->setObjectName("Frame1");
+  auto* layout = new QGridLayout(box);
+  layout->addWidget(new QLabel("Nombre de fiches:", box), 0, 0);
+  lblNbFiches_ = new QLabel("0", box);
+  lblNbFiches_->setObjectName("LblNbFiches");
+  lblNbFiches_->setStyleSheet("font-weight: bold;");
+  layout->addWidget(lblNbFiches_, 0, 1);
+  auto* ajout = new PictureButton("CmdAjout", pictures.image("Modifier"), "Modifier", box);
+  auto* suppr = new PictureButton("CmdSuppr", pictures.image("Supprimer"), "Supprimer", box);
+  ajout->setEnabled(kOutilsDisponibles);
+  suppr->setEnabled(kOutilsDisponibles);
+  layout->addWidget(new QLabel("Ajouter/Modifier des fiches de la base", box), 1, 0);
+  layout->addWidget(ajout, 1, 1);
+  layout->addWidget(new QLabel("Supprimer des espèces de la base", box), 2, 0);
+  layout->addWidget(suppr, 2, 1);
+  return box;
+}
+
+QWidget* FrmProf::construireAtelier() {
+  auto* box = new QGroupBox("ECRAN \"Créer ta propre classification\"", this);
+  auto* layout = new QVBoxLayout(box);
+  optImprim_ = new OptionPair("Permettre l'impression des écrans:", "OptImprim1", "Oui",
+                              "OptImprim2", "Non", box);
+  optTest_ = new OptionPair("Permettre de tester la classification:", "OptTest1", "Oui", "OptTest2",
+                            "Non", box);
+  optEnreg_ = new OptionPair("Enregistrer/charger la classification:", "OptEnreg1", "Oui",
+                             "OptEnreg2", "Non", box);
+  layout->addWidget(optImprim_);
+  layout->addWidget(optTest_);
+  layout->addWidget(optEnreg_);
+  return box;
+}
+
+QWidget* FrmProf::construireCles() {
+  auto* box = new QGroupBox("Classer les êtres vivants", this);
+  auto* layout = new QVBoxLayout(box);
+  optChoix_ = new OptionPair("Séquence des espèces à classer", "OptChoix1",
+                             "Laisser le logiciel choisir au hasard", "OptChoix2",
+                             "Demander un numéro à l'élève", box, Qt::Vertical);
+  optRep_ =
+      new OptionPair(twoCentredLines(kQuestionReponse), "OptRep1", "Oui", "OptRep2", "Non", box);
+  optCompteur_ = new OptionPair("Statistiques:", "OptCompteur1", "Oui", "OptCompteur2", "Non", box);
+  optFiche_ = new OptionPair("Afficher", "OptFiche1", "Oui", "OptFiche2", "Non", box);
+  layout->addWidget(optChoix_);
+  layout->addWidget(optRep_);
+  layout->addWidget(optCompteur_);
+  layout->addWidget(new QLabel("Fiche d'informations:", box));
+  layout->addWidget(optFiche_);
+  return box;
+}
+
+QWidget* FrmProf::construireFiltre() {
+  auto* box = new QGroupBox("Filtrer les espèces", this);
+  auto* layout = new QVBoxLayout(box);
+  for (std::size_t k = 0; k < optUtiliser_.size(); ++k) {
+    const auto caption = *nomFiltreRepartition(static_cast<std::int16_t>(k));
+    optUtiliser_[k] = new QCheckBox(QString::fromUtf8(caption.data(), caption.size()), box);
+    optUtiliser_[k]->setObjectName(QString("OptUtiliser(%1)").arg(k));
+    layout->addWidget(optUtiliser_[k]);
+  }
+  return box;
+}
+
+QWidget* FrmProf::construireBas(const FrmTemp& pictures) {
+  auto* bar = new QWidget(this);
+  auto* layout = new QHBoxLayout(bar);
+  layout->addWidget(toolLink("LblSecurite", "< Sécurité >", bar));
+  layout->addWidget(toolLink("LblInfosDisque", "< Infos disque >", bar));
+  layout->addWidget(toolLink("LblAPropos", "A PROPOS ...", bar));
+  auto* web = new QLabel(QString("<a href=\"%1\">%1</a>").arg(kAdresseWeb), bar);
+  web->setObjectName("LblWeb");
+  web->setToolTip("Ouvrir le site du logiciel");
+  connect(web, &QLabel::linkActivated, this,
+          [this](const QString& url) { programme_.web().open(url.toStdString()); });
+  layout->addWidget(web);
+  layout->addStretch();
+  auto* valider =
+      new PictureButton("Command1", pictures.image("Valider"), "Valider et fermer", bar);
+  connect(valider, &QToolButton::clicked, this, &FrmProf::Command1_Click);
+  layout->addWidget(valider);
+  return bar;
+}
+
+OptionsEleve FrmProf::options() const {
+  OptionsEleve options;
+  options.impression = optImprim_->valeur();
+  options.tester = optTest_->valeur();
+  options.enregistrer = optEnreg_->valeur();
+  options.choix = optChoix_->valeur();
+  options.fiche = optFiche_->valeur();
+  options.reponse = optRep_->valeur();
+  options.compteur = optCompteur_->valeur();
+  for (std::size_t k = 0; k < optUtiliser_.size(); ++k) {
+    options.utiliser[k] = optUtiliser_[k]->isChecked();
+  }
+  return options;
+}
+
+void FrmProf::afficherOptions(const OptionsEleve& options) {
+  optImprim_->setValeur(options.impression);
+  optTest_->setValeur(options.tester);
+  optEnreg_->setValeur(options.enregistrer);
+  optChoix_->setValeur(options.choix);
+  optFiche_->setValeur(options.fiche);
+  optRep_->setValeur(options.reponse);
+  optCompteur_->setValeur(options.compteur);
+  for (std::size_t k = 0; k < optUtiliser_.size(); ++k) {
+    optUtiliser_[k]->setChecked(options.utiliser[k]);
+  }
+}
+
+bool FrmProf::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) Form_Activate();
+  return QWidget::event(event);
+}
+
+void FrmProf::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QLinearGradient gradient(0, 0, 0, height());
+  gradient.setColorAt(0, QColor(128, 128, 128));
+  gradient.setColorAt(1, QColor(128, 128, 255));
+  painter.fillRect(rect(), gradient);
+}
+
+void FrmProf::Form_Activate() {
+  lblNbFiches_->setText(QString::number(programme_.base().NbFiches()));
+  // The welcome box itself hands the activation back when it closes.
+  if (accueilEnCours_) return;
+  Reglages& reglages = programme_.reglages();
+  if (!reglages.booleen(kSectionParametres, "DejaVu", false)) {
+    accueilEnCours_ = true;
+    QMessageBox welcome(QMessageBox::NoIcon, "Bienvenue", welcomeText(), QMessageBox::Ok, this);
+    welcome.exec();
+    accueilEnCours_ = false;
+  }
+  reglages.ecrireBooleen(kSectionParametres, "DejaVu", true);
+}
+
+void FrmProf::Command1_Click() {
+  OptionsEleve chosen = options();
+  chosen.ecrire(programme_.reglages());
+  afficherOptions(chosen);
+  hide();
+}
+
+}  // namespace sylvenor

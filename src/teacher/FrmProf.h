@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "teacher/OptionsEleve.h"
+
+class QCheckBox;
+class QLabel;
+
+namespace sylvenor {
+
+class FrmTemp;
+class OptionPair;
+class Programme;
+
+// The teacher screen. Created hidden at start-up, it lives for the whole run and is the live
+// holder of the pupil options: the activities read them from here at the moment of use.
+class FrmProf : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kAdresseWeb = "https://sylvenor.brambel.fr";
+
+  FrmProf(Programme& programme, const FrmTemp& pictures);
+
+  // The options as they stand on the screen.
+  OptionsEleve options() const;
+
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QWidget* construireBase(const FrmTemp& pictures);
+  QWidget* construireAtelier();
+  QWidget* construireCles();
+  QWidget* construireFiltre();
+  QWidget* construireBas(const FrmTemp& pictures);
+  void afficherOptions(const OptionsEleve& options);
+  void Form_Activate();
+  void Command1_Click();
+
+  Programme& programme_;
+  QLabel* lblNbFiches_ = nullptr;
+  OptionPair* optImprim_ = nullptr;
+  OptionPair* optTest_ = nullptr;
+  OptionPair* optEnreg_ = nullptr;
+  OptionPair* optChoix_ = nullptr;
+  OptionPair* optRep_ = nullptr;
+  OptionPair* optCompteur_ = nullptr;
+  OptionPair* optFiche_ = nullptr;
+  std::array<QCheckBox*, 4> optUtiliser_{};
+  bool accueilEnCours_ = false;
+};
+
+}  // namespace sylvenor

@@ -1,0 +1,144 @@
+#include "app/Splashscreen.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include "platform/Twips.h"
+#include "species/RecordCodec.h"
+#include "support/WindowTest.h"
+#include "teacher/FrmProf.h"
+
+namespace sylvenor {
+namespace {
+
+class SplashscreenTest : public test::WindowTest {
+ protected:
+  Splashscreen& start() {
+    if (!start_) {
+      start_ = std::make_unique<Splashscreen>(programme());
+      start_->Form_Load();
+      start_->show();
+      EXPECT_TRUE(QTest::qWaitForWindowExposed(start_.get()));
+    }
+    return *start_;
+  }
+  QWidget* boxPass() { return child<QWidget>(start(), "BoxPass"); }
+  QLineEdit* txtPass() { return child<QLineEdit>(start(), "TxtPass"); }
+  bool teacherShown() { return start().frmProf().isVisible(); }
+  void requirePassword(const std::string& password) {
+    setSetting("Sécurité", "Pass", "1");
+    setSetting("Sécurité", "Pswrd", password);
+    setSetting("Paramètres", "DejaVu", "True");
+  }
+  void type(const QString& text) { QTest::keyClicks(txtPass(), text); }
+  // Hands control back to the start screen, as closing an activity does.
+  void activateStart() {
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&start(), &activate);
+  }
+
+  std::unique_ptr<Splashscreen> start_;
+};
+
+TEST_F(SplashscreenTest, OpensCollapsedAndThePupilEntryExpandsTheMenu) {
+  EXPECT_EQ(start().height(), twips(1905));
+  EXPECT_FALSE(boxPass()->isVisible());
+  click(start(), "BtnEleve");
+  EXPECT_EQ(start().height(), twips(4470));
+  click(start(), "BtnProfesseur");
+  EXPECT_EQ(start().height(), twips(1905));
+}
+
+TEST_F(SplashscreenTest, WithNoSettingsTheTeacherEntryOpensTheTeacherScreenAtOnce) {
+  auto welcome = answerNextModal();
+  click(start(), "BtnProfesseur");
+  EXPECT_FALSE(boxPass()->isVisible());
+  EXPECT_TRUE(teacherShown());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !welcome->title.isEmpty(); }));
+  EXPECT_EQ(welcome->title, "Bienvenue");
+}
+
+TEST_F(SplashscreenTest, TheStoredPasswordOpensTheTeacherScreenWithOkOrEnter) {
+  requirePassword("Chene");
+  click(start(), "BtnProfesseur");
+  ASSERT_TRUE(boxPass()->isVisible());
+  type("Chene");
+  click(start(), "Command6");
+  EXPECT_TRUE(teacherShown());
+  EXPECT_EQ(txtPass()->text(), "Chene");
+  start().frmProf().hide();
+  click(start(), "BtnProfesseur");
+  EXPECT_TRUE(txtPass()->text().isEmpty());
+  type("Chene");
+  QTest::keyClick(txtPass(), Qt::Key_Return);
+  EXPECT_TRUE(teacherShown());
+}
+
+TEST_F(SplashscreenTest, RefusedPasswordsEmptyTheFieldAndKeepTheBoxOpen) {
+  requirePassword("Chene");
+  click(start(), "BtnProfesseur");
+  for (const QString& wrong : {"chene", " Chene", "Chene ", "", "TARVE"}) {
+    type(wrong);
+    QTest::keyClick(txtPass(), Qt::Key_Enter);
+    EXPECT_FALSE(teacherShown()) << wrong.toStdString();
+    EXPECT_TRUE(boxPass()->isVisible());
+    EXPECT_TRUE(txtPass()->text().isEmpty());
+  }
+  type("tarve");
+  click(start(), "Command6");
+  EXPECT_TRUE(teacherShown());
+}
+
+TEST_F(SplashscreenTest, AnEmptyStoredPasswordAcceptsAnEmptyEntry) {
+  requirePassword("");
+  click(start(), "BtnProfesseur");
+  click(start(), "Command6");
+  EXPECT_TRUE(teacherShown());
+}
+
+TEST_F(SplashscreenTest, ComingBackToTheStartScreenHidesThePasswordBox) {
+  requirePassword("x");
+  click(start(), "BtnProfesseur");
+  ASSERT_TRUE(boxPass()->isVisible());
+  activateStart();
+  EXPECT_FALSE(boxPass()->isVisible());
+}
+
+TEST_F(SplashscreenTest, QuitFollowsTheStoredMode) {
+  const std::pair<const char*, std::vector<std::string>> modes[] = {
+      {"0", {"quitter"}}, {"1", {"éteindre"}}, {"2", {"redémarrer"}}, {"7", {}}};
+  for (const auto& [mode, asked] : modes) {
+    session_.demandes.clear();
+    setSetting("Sécurité", "QuitMod", mode);
+    click(start(), "BtnQuit");
+    EXPECT_EQ(session_.demandes, asked) << mode;
+  }
+}
+
+TEST_F(SplashscreenTest, StartsOnAnInstallationWithNoDataFolder) {
+  EXPECT_EQ(start().height(), twips(1905));
+  EXPECT_EQ(programme().base().NbFiches(), 0);
+}
+
+TEST_F(SplashscreenTest, LoadsTheBaseBeforeTheStartScreenOpens) {
+  std::string bytes;
+  for (int n = 0; n < 3; ++n) {
+    const auto record = RecordCodec::encode(FicheEspece{});
+    bytes.append(record.data(), record.size());
+  }
+  test::TempDir::writeFile(dossier_ / "data/base.dat", bytes);
+  start();
+  EXPECT_EQ(programme().base().NbFiches(), 3);
+}
+
+TEST_F(SplashscreenTest, PictureButtonsCarryAFrenchTooltipAndName) {
+  for (const char* name : {"BtnEleve", "BtnProfesseur", "BtnQuit", "Command1", "Command3"}) {
+    auto* button = child<QWidget>(start(), name);
+    ASSERT_NE(button, nullptr);
+    EXPECT_FALSE(button->toolTip().isEmpty()) << name;
+    EXPECT_EQ(button->accessibleName(), button->toolTip()) << name;
+  }
+}
+
+}  // namespace
+}  // namespace sylvenor

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "platform/PosixFileAccess.h"
+#include "species/BaseEspeces.h"
+#include "species/SpeciesCodes.h"
+
+namespace sylvenor {
+namespace {
+
+const std::filesystem::path kDir = SYLVENOR_SAMPLE_DIR;
+
+class SampleInstallation : public ::testing::Test {
+ protected:
+  void SetUp() override { base_.ChargerBase(files_, kDir); }
+  PosixFileAccess files_;
+  BaseEspeces base_;
+};
+
+TEST_F(SampleInstallation, HoldsEnoughSpeciesOfEveryGroupAndDistribution) {
+  ASSERT_GE(base_.NbFiches(), 80);
+  std::map<std::pair<int, int>, int> groups;
+  std::map<int, int> distributions;
+  for (int k = 1; k <= base_.NbFiches(); ++k) {
+    const FicheEspece& fiche = base_.fiche(k);
+    ASSERT_TRUE(nomGroupe(fiche.Vegetal, fiche.Groupe).has_value()) << k;
+    ASSERT_TRUE(nomRepartition(fiche.Repartition).has_value()) << k;
+    ++groups[{fiche.Vegetal, fiche.Groupe}];
+    ++distributions[fiche.Repartition];
+  }
+  for (int g = 0; g < kNbGroupesAnimaux; ++g) EXPECT_GE((groups[{kAnimal, g}]), 3) << g;
+  for (int g = 0; g < kNbGroupesVegetaux; ++g) EXPECT_GE((groups[{kVegetal, g}]), 3) << g;
+  for (int d = 0; d < kNbRepartitions; ++d) EXPECT_GT(distributions[d], 0) << d;
+}
+
+TEST_F(SampleInstallation, IncludesTheFourAnimalsOfTheWorkshop) {
+  std::map<std::string, int> found;
+  for (int k = 1; k <= base_.NbFiches(); ++k) {
+    std::string name = base_.fiche(k).Nom;
+    name.erase(name.find_last_not_of(' ') + 1);
+    found[name] = k;
+  }
+  for (const char* name : {"Gardon", "Corbeau", "Rainette verte", "Lapin"}) {
+    EXPECT_TRUE(found.count(name)) << name;
+  }
+}
+
+TEST_F(SampleInstallation, EverySpeciesHasItsPictureAndAThirdTheirEnlargedOne) {
+  int enlarged = 0;
+  for (int k = 1; k <= base_.NbFiches(); ++k) {
+    EXPECT_TRUE(std::filesystem::exists(kDir / "data" / (std::to_string(k) + ".jpg"))) << k;
+    enlarged += std::filesystem::exists(kDir / "data" / (std::to_string(k) + "grand.jpg"));
+  }
+  EXPECT_GE(enlarged * 3, base_.NbFiches());
+  EXPECT_TRUE(std::filesystem::exists(kDir / "data" / "0.jpg"));
+  EXPECT_TRUE(std::filesystem::is_directory(kDir / "sauvegardes"));
+}
+
+TEST_F(SampleInstallation, HasTheHelpPicturesOfTheThreeKeysAndTheButtonPictures) {
+  const std::map<std::string, std::vector<int>> help = {
+      {"frm2", {0, 2, 3, 4, 5, 6}},
+      {"frm2b", {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+      {"frm3", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}}};
+  for (const auto& [suffix, indexes] : help) {
+    for (const int i : indexes) {
+      const auto name = std::to_string(i) + suffix + ".jpg";
+      EXPECT_TRUE(std::filesystem::exists(kDir / "aide" / name)) << name;
+    }
+  }
+  for (const char* name : {"QuitterSamuon", "Quitter", "QuitterRouge", "NON_vert", "OUI_vert",
+                           "Accepter", "Eleve", "Professeur", "Valider", "Chargement"}) {
+    EXPECT_TRUE(std::filesystem::exists(kDir / "images" / (std::string(name) + ".png"))) << name;
+  }
+}
+
+}  // namespace
+}  // namespace sylvenor

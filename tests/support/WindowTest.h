@@ -1,0 +1,55 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "app/Programme.h"
+#include "platform/IniSettingsStore.h"
+#include "platform/PosixFileAccess.h"
+#include "support/FakeSession.h"
+#include "support/TempDir.h"
+
+namespace sylvenor::test {
+
+// A program on its own temporary installation, settings file and fake system.
+class WindowTest : public ::testing::Test {
+ protected:
+  WindowTest();
+
+  // Writes a settings value before the program reads it.
+  void setSetting(const std::string& section, const std::string& key, const std::string& text);
+  std::optional<std::string> setting(const std::string& section, const std::string& key);
+
+  // Clicks the child of `window` that has this object name; fails the test when absent.
+  static void click(QWidget& window, const QString& name);
+  template <class T>
+  static T* child(QWidget& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+  }
+  // Runs `answer` on the next modal window that opens; returns its title and text.
+  struct ModalSeen {
+    QString title;
+    QString text;
+  };
+  static std::shared_ptr<ModalSeen> answerNextModal();
+
+  Programme& programme() { return *programme_; }
+  // The same user's next run of the program: new settings store, new shared state.
+  void restartProgram();
+
+  TempDir dossier_;
+  PosixFileAccess fichiers_;
+  FakeSession session_;
+
+ private:
+  std::unique_ptr<IniSettingsStore> settings_;
+  std::unique_ptr<Programme> programme_;
+};
+
+}  // namespace sylvenor::test

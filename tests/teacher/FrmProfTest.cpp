@@ -1,0 +1,118 @@
+#include "teacher/FrmProf.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/FrmTemp.h"
+#include "support/WindowTest.h"
+
+namespace sylvenor {
+namespace {
+
+class FrmProfTest : public test::WindowTest {
+ protected:
+  FrmProf& prof() {
+    if (!prof_) prof_ = std::make_unique<FrmProf>(programme(), pictures_);
+    return *prof_;
+  }
+  // Shows the screen as the teacher entry does, answering the welcome box if it comes.
+  std::shared_ptr<ModalSeen> showScreen() {
+    auto seen = answerNextModal();
+    prof().show();
+    prof().activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&prof()));
+    QTest::qWait(50);
+    return seen;
+  }
+  bool checked(const QString& name) { return child<QAbstractButton>(prof(), name)->isChecked(); }
+  void choose(const QString& name) { click(prof(), name); }
+  // The same user's next run of the program.
+  void restart() {
+    prof_.reset();
+    restartProgram();
+  }
+
+  FrmTemp pictures_{dossier_.path()};
+  std::unique_ptr<FrmProf> prof_;
+};
+
+TEST_F(FrmProfTest, AFreshInstallationShowsTheDefaultOptions) {
+  for (const char* on :
+       {"OptImprim2", "OptTest1", "OptEnreg1", "OptChoix1", "OptRep1", "OptCompteur1", "OptFiche1",
+        "OptUtiliser(0)", "OptUtiliser(1)", "OptUtiliser(2)", "OptUtiliser(3)"}) {
+    EXPECT_TRUE(checked(on)) << on;
+  }
+  for (const char* off : {"OptImprim1", "OptTest2", "OptEnreg2", "OptChoix2", "OptRep2",
+                          "OptCompteur2", "OptFiche2"}) {
+    EXPECT_FALSE(checked(off)) << off;
+  }
+}
+
+TEST_F(FrmProfTest, TheWelcomeComesOnTheFirstVisitOnlyEvenAfterARestart) {
+  auto first = showScreen();
+  EXPECT_EQ(first->title, "Bienvenue");
+  EXPECT_TRUE(
+      first->text.startsWith("C'est la première fois que vous venez dans le module professeur\n"
+                             "Merci d'envoyer un message aux auteurs du logiciel pour leur\n"
+                             "faire part de vos remarques.\n\n"));
+  EXPECT_EQ(setting("Paramètres", "DejaVu"), "True");
+  prof().hide();
+  auto second = showScreen();
+  EXPECT_TRUE(second->title.isEmpty());
+  restart();
+  auto afterRestart = showScreen();
+  EXPECT_TRUE(afterRestart->title.isEmpty());
+}
+
+TEST_F(FrmProfTest, ShowsTheNumberOfCards) {
+  for (int n = 0; n < 12; ++n) programme().base().ajouter(FicheEspece{});
+  showScreen();
+  EXPECT_EQ(child<QLabel>(prof(), "LblNbFiches")->text(), "12");
+}
+
+TEST_F(FrmProfTest, ValidatingSavesTheChoicesWhichSurviveARestart) {
+  setSetting("Paramètres", "DejaVu", "True");
+  showScreen();
+  choose("OptImprim1");
+  choose("OptCompteur2");
+  choose("OptChoix2");
+  choose("OptUtiliser(1)");
+  click(prof(), "Command1");
+  EXPECT_FALSE(prof().isVisible());
+  EXPECT_EQ(setting("Paramètres", "Impression"), "True");
+  EXPECT_EQ(setting("Paramètres", "Compteur"), "False");
+  EXPECT_EQ(setting("Paramètres", "Choix"), "False");
+  EXPECT_EQ(setting("Paramètres", "Utiliser_1"), "0");
+  EXPECT_EQ(setting("Paramètres", "Tester"), "True");
+  restart();
+  EXPECT_TRUE(checked("OptImprim1"));
+  EXPECT_TRUE(checked("OptCompteur2"));
+  EXPECT_TRUE(checked("OptChoix2"));
+  EXPECT_FALSE(checked("OptUtiliser(1)"));
+  EXPECT_FALSE(prof().options().compteur);
+}
+
+TEST_F(FrmProfTest, ClearingEveryFilterTicksTheFirstAgainOnValidation) {
+  setSetting("Paramètres", "DejaVu", "True");
+  showScreen();
+  for (const char* box : {"OptUtiliser(0)", "OptUtiliser(1)", "OptUtiliser(2)", "OptUtiliser(3)"}) {
+    choose(box);
+  }
+  click(prof(), "Command1");
+  EXPECT_TRUE(checked("OptUtiliser(0)"));
+  EXPECT_EQ(setting("Paramètres", "Utiliser_0"), "1");
+  EXPECT_EQ(setting("Paramètres", "Utiliser_2"), "0");
+}
+
+TEST_F(FrmProfTest, TheWebAddressOpensThroughTheSystemBrowser) {
+  auto* web = child<QLabel>(prof(), "LblWeb");
+  ASSERT_NE(web, nullptr);
+  emit web->linkActivated(FrmProf::kAdresseWeb);
+  EXPECT_EQ(session_.demandes,
+            std::vector<std::string>{std::string("ouvrir ") + FrmProf::kAdresseWeb});
+}
+
+}  // namespace
+}  // namespace sylvenor
