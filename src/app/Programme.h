@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
 
 #include "app/Reglages.h"
 #include "platform/FileAccess.h"
@@ -12,8 +11,8 @@
 
 namespace sylvenor {
 
-// What the whole program shares: the species table, the pupil's name and the services of the
-// system, which tests replace.
+// What the whole program shares: the species table and the services of the system, which
+// tests replace.
 class Programme {
  public:
   struct Services {
@@ -31,9 +30,6 @@ class Programme {
   FileAccess& fichiers() { return services_.fichiers; }
   SessionControl& session() { return services_.session; }
   WebBrowser& web() { return services_.web; }
-
-  // Empty until the first name entry.
-  std::string NomEleve;
 
  private:
   std::filesystem::path dossier_;

@@ -5,12 +5,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPushButton>
 
 #include "app/Frm0.h"
 #include "app/FrmTemp.h"
+#include "app/GradientBackground.h"
 #include "app/PictureButton.h"
 #include "app/Programme.h"
 #include "app/Securite.h"
@@ -127,11 +126,7 @@ bool Splashscreen::event(QEvent* event) {
 }
 
 void Splashscreen::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  QLinearGradient gradient(0, 0, 0, height());
-  gradient.setColorAt(0, QColor(224, 240, 208));
-  gradient.setColorAt(1, QColor(160, 208, 144));
-  painter.fillRect(rect(), gradient);
+  GradientBackground::paint(*this, QColor(224, 240, 208), QColor(160, 208, 144));
 }
 
 void Splashscreen::Form_Activate() { boxPass_->hide(); }

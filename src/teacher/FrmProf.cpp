@@ -5,12 +5,11 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QMessageBox>
-#include <QPainter>
 #include <QRegularExpression>
 
 #include "app/FrmTemp.h"
+#include "app/GradientBackground.h"
 #include "app/PictureButton.h"
 #include "app/Programme.h"
 #include "species/SpeciesCodes.h"
@@ -201,11 +200,7 @@ bool FrmProf::event(QEvent* event) {
 }
 
 void FrmProf::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  QLinearGradient gradient(0, 0, 0, height());
-  gradient.setColorAt(0, QColor(128, 128, 128));
-  gradient.setColorAt(1, QColor(128, 128, 255));
-  painter.fillRect(rect(), gradient);
+  GradientBackground::paint(*this, QColor(128, 128, 128), QColor(128, 128, 255));
 }
 
 void FrmProf::Form_Activate() {

@@ -45,23 +45,6 @@ TEST(Reglages, BooleansAndIntegersAreWrittenAsTheirFixedTexts) {
   EXPECT_EQ(store.values["P/c"], "2");
 }
 
-TEST(Securite, PasswordMatrix) {
-  MapStore store;
-  Reglages reglages(store);
-  EXPECT_FALSE(Securite::motDePasseRequis(reglages));
-  EXPECT_TRUE(Securite::motDePasseAccepte(reglages, ""));
-  store.values["Sécurité/Pass"] = "1";
-  store.values["Sécurité/Pswrd"] = "Chene";
-  EXPECT_TRUE(Securite::motDePasseRequis(reglages));
-  EXPECT_TRUE(Securite::motDePasseAccepte(reglages, "Chene"));
-  EXPECT_TRUE(Securite::motDePasseAccepte(reglages, "tarve"));
-  for (const char* refused : {"chene", " Chene", "Chene ", "", "Tarve", "tarve "}) {
-    EXPECT_FALSE(Securite::motDePasseAccepte(reglages, refused)) << refused;
-  }
-  store.values["Sécurité/Pass"] = "0";
-  EXPECT_FALSE(Securite::motDePasseRequis(reglages));
-}
-
 TEST(Securite, QuitModes) {
   MapStore store;
   Reglages reglages(store);

@@ -7,21 +7,6 @@
 namespace sylvenor {
 namespace {
 
-TEST(OptionsEleve, AFreshStoreReadsTheDefaults) {
-  test::MemorySettingsStore store;
-  Reglages reglages(store);
-  const OptionsEleve options = OptionsEleve::lire(reglages);
-  EXPECT_FALSE(options.impression);
-  EXPECT_TRUE(options.tester);
-  EXPECT_TRUE(options.enregistrer);
-  EXPECT_TRUE(options.choix);
-  EXPECT_TRUE(options.fiche);
-  EXPECT_TRUE(options.reponse);
-  EXPECT_TRUE(options.compteur);
-  EXPECT_EQ(options.utiliser, (std::array<bool, 4>{true, true, true, true}));
-  EXPECT_TRUE(store.values.empty());
-}
-
 TEST(OptionsEleve, WritesEveryKeyAsItsTextAndReadsItBack) {
   test::MemorySettingsStore store;
   Reglages reglages(store);
@@ -41,17 +26,6 @@ TEST(OptionsEleve, WritesEveryKeyAsItsTextAndReadsItBack) {
       {"Paramètres/Compteur", "False"}};
   EXPECT_EQ(store.values, expected);
   EXPECT_EQ(OptionsEleve::lire(reglages), options);
-}
-
-TEST(OptionsEleve, WithNoDistributionTickedTheFirstIsTickedBeforeSaving) {
-  test::MemorySettingsStore store;
-  Reglages reglages(store);
-  OptionsEleve options;
-  options.utiliser = {false, false, false, false};
-  options.ecrire(reglages);
-  EXPECT_EQ(options.utiliser, (std::array<bool, 4>{true, false, false, false}));
-  EXPECT_EQ(store.values["Paramètres/Utiliser_0"], "1");
-  EXPECT_EQ(store.values["Paramètres/Utiliser_3"], "0");
 }
 
 TEST(OptionsEleve, UnreadableTextsFallBackToTheDefaults) {
