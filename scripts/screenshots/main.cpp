@@ -12,19 +12,26 @@
 #include "app/Splashscreen.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/PosixFileAccess.h"
+#include "platform/Printer.h"
 #include "platform/SessionControl.h"
 #include "platform/WebBrowser.h"
 #include "teacher/FrmProf.h"
 
 namespace {
 
-// Pictures must never end the session of the machine they are taken on.
-class NoSession : public sylvenor::SessionControl, public sylvenor::WebBrowser {
+// Pictures must never end the session of the machine they are taken on, nor print.
+class NoSession : public sylvenor::SessionControl,
+                  public sylvenor::WebBrowser,
+                  public sylvenor::Printer {
  public:
   void quitProgram() override {}
   void powerOff() override {}
   void reboot() override {}
   void open(const std::string&) override {}
+  int printEmptyLine() override { return 0; }
+  int setFontName(const std::string&) override { return 0; }
+  int printText(const std::string&) override { return 0; }
+  int endDocument() override { return 0; }
 };
 
 bool save(QWidget& window, const QString& file) {
@@ -61,7 +68,7 @@ int main(int argc, char* argv[]) {
   sylvenor::PosixFileAccess files;
   sylvenor::IniSettingsStore settings;
   NoSession session;
-  sylvenor::Programme programme(argv[1], {files, settings, session, session});
+  sylvenor::Programme programme(argv[1], {files, settings, session, session, session});
   sylvenor::Splashscreen start(programme);
   start.Form_Load();
   start.show();

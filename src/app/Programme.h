@@ -3,7 +3,9 @@
 #include <filesystem>
 
 #include "app/Reglages.h"
+#include "keys/Exercice.h"
 #include "platform/FileAccess.h"
+#include "platform/Printer.h"
 #include "platform/SessionControl.h"
 #include "platform/SettingsStore.h"
 #include "platform/WebBrowser.h"
@@ -11,8 +13,8 @@
 
 namespace sylvenor {
 
-// What the whole program shares: the species table and the services of the system, which
-// tests replace.
+// What the whole program shares: the species table, the pupil's exercise and the services of
+// the system, which tests replace.
 class Programme {
  public:
   struct Services {
@@ -20,6 +22,7 @@ class Programme {
     SettingsStore& reglages;
     SessionControl& session;
     WebBrowser& web;
+    Printer& imprimante;
   };
 
   Programme(std::filesystem::path dossier, Services services);
@@ -30,12 +33,15 @@ class Programme {
   FileAccess& fichiers() { return services_.fichiers; }
   SessionControl& session() { return services_.session; }
   WebBrowser& web() { return services_.web; }
+  Printer& imprimante() { return services_.imprimante; }
+  Exercice& exercice() { return exercice_; }
 
  private:
   std::filesystem::path dossier_;
   Services services_;
   Reglages reglages_;
   BaseEspeces base_;
+  Exercice exercice_;
 };
 
 }  // namespace sylvenor

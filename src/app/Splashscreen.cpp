@@ -13,15 +13,17 @@
 #include "app/PictureButton.h"
 #include "app/Programme.h"
 #include "app/Securite.h"
+#include "browse/FrmAide.h"
+#include "keys/FrmCle.h"
+#include "keys/FrmDemanderNumEsp.h"
 #include "platform/Twips.h"
 #include "teacher/FrmProf.h"
+#include "workshop/FrmEntrerNom.h"
 
 namespace sylvenor {
 namespace {
 
 constexpr int kLargeur = 7500;  // twips
-// The windows of the pupil menu come with later versions; their entries stay disabled.
-constexpr bool kMenuDisponible = false;
 
 QRect rectTwips(int left, int top, int width, int height) {
   return {twips(left), twips(top), twips(width), twips(height)};
@@ -47,6 +49,7 @@ void Splashscreen::Form_Load() {
   notice->repaint();
   QApplication::processEvents();
   frmProf_ = std::make_unique<FrmProf>(programme_, *frmTemp_);
+  frmDemanderNumEsp_ = std::make_unique<FrmDemanderNumEsp>(programme_.base());
   programme_.base().ChargerBase(programme_.fichiers(), programme_.dossier());
 }
 
@@ -92,15 +95,18 @@ void Splashscreen::construireMenu() {
   lblNomEleve_->setObjectName("LblNomEleve");
   lblNomEleve_->setStyleSheet("font-weight: bold;");
   lblNomEleve_->setGeometry(rectTwips(240, 1980, 7020, 330));
-  ajouterEntreeMenu(0, "Command1", "Label4", "- Entrer dans le Fichier du Vivant");
-  ajouterEntreeMenu(1, "Command2", "Label1", "- Créer sa propre classification");
-  ajouterEntreeMenu(2, "Command3", "Label3", "- Classer un animal");
-  ajouterEntreeMenu(3, "Command5", "Label2", "- Classer un végétal");
+  // The browser, the workshop and the plant key come with later versions.
+  ajouterEntreeMenu(0, "Command1", "Label4", "- Entrer dans le Fichier du Vivant")
+      ->setEnabled(false);
+  ajouterEntreeMenu(1, "Command2", "Label1", "- Créer sa propre classification")->setEnabled(false);
+  connect(ajouterEntreeMenu(2, "Command3", "Label3", "- Classer un animal"),
+          &QAbstractButton::clicked, this, &Splashscreen::Command3_Click);
+  ajouterEntreeMenu(3, "Command5", "Label2", "- Classer un végétal")->setEnabled(false);
 
   auto* dictionnaire = new QPushButton("Dictionnaire", this);
   dictionnaire->setObjectName("Command4");
   dictionnaire->setGeometry(rectTwips(5520, 2400, 1800, 420));
-  dictionnaire->setEnabled(kMenuDisponible);
+  connect(dictionnaire, &QPushButton::clicked, this, &Splashscreen::Command4_Click);
 
   auto* credits =
       new QLabel("Sylvenor : apprendre à classer les êtres vivants, en 6e et en 5e.", this);
@@ -109,15 +115,15 @@ void Splashscreen::construireMenu() {
   credits->setGeometry(rectTwips(120, 4050, 7260, 330));
 }
 
-void Splashscreen::ajouterEntreeMenu(int row, const QString& buttonName, const QString& labelName,
-                                     const QString& caption) {
+QAbstractButton* Splashscreen::ajouterEntreeMenu(int row, const QString& buttonName,
+                                                 const QString& labelName, const QString& caption) {
   const int top = 2400 + row * 390;
   auto* button = new PictureButton(buttonName, frmTemp_->image("Menu"), caption.mid(2), this);
   button->setGeometry(rectTwips(240, top, 480, 360));
-  button->setEnabled(kMenuDisponible);
   auto* label = new QLabel(caption, this);
   label->setObjectName(labelName);
   label->setGeometry(rectTwips(840, top, 4560, 360));
+  return button;
 }
 
 bool Splashscreen::event(QEvent* event) {
@@ -131,7 +137,31 @@ void Splashscreen::paintEvent(QPaintEvent*) {
 
 void Splashscreen::Form_Activate() { boxPass_->hide(); }
 
-void Splashscreen::BtnEleve_Click() { setHauteur(kHauteurDeployee); }
+void Splashscreen::BtnEleve_Click() {
+  FrmEntrerNom entry(programme_.exercice(), this);
+  entry.exec();
+  lblNomEleve_->setText(QString::fromStdString(programme_.exercice().NomEleve));
+  setHauteur(kHauteurDeployee);
+}
+
+void Splashscreen::Command3_Click() {
+  if (frm2_) {
+    frm2_->raise();
+    frm2_->activateWindow();
+    return;
+  }
+  frm2_ = new FrmCle(programme_, ProfilCle::animal(),
+                     {*frmTemp_, *frmProf_, *frmDemanderNumEsp_, *this});
+  frm2_->show();
+  frm2_->demarrer();
+}
+
+void Splashscreen::Command4_Click() {
+  if (!frmAide_) frmAide_ = new FrmAide();
+  frmAide_->show();
+  frmAide_->raise();
+  frmAide_->activateWindow();
+}
 
 void Splashscreen::BtnProfesseur_Click() {
   setHauteur(kHauteurReduite);

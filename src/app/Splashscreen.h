@@ -1,15 +1,20 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QAbstractButton;
 class QPushButton;
 
 namespace sylvenor {
 
+class FrmAide;
+class FrmCle;
+class FrmDemanderNumEsp;
 class FrmProf;
 class FrmTemp;
 class PictureButton;
@@ -40,19 +45,25 @@ class Splashscreen : public QWidget {
  private:
   void construireBandeau();
   void construireMenu();
-  void ajouterEntreeMenu(int row, const QString& buttonName, const QString& labelName,
-                         const QString& caption);
+  QAbstractButton* ajouterEntreeMenu(int row, const QString& buttonName, const QString& labelName,
+                                     const QString& caption);
   void Form_Activate();
   void BtnEleve_Click();
   void BtnProfesseur_Click();
   void Command6_Click();
   void BtnQuit_Click();
+  void Command3_Click();
+  void Command4_Click();
   void afficherProfesseur();
   void setHauteur(int twipsHeight);
 
   Programme& programme_;
   std::unique_ptr<FrmTemp> frmTemp_;
   std::unique_ptr<FrmProf> frmProf_;
+  std::unique_ptr<FrmDemanderNumEsp> frmDemanderNumEsp_;
+  // The windows that exist once: a menu entry brings them back to the front.
+  QPointer<FrmCle> frm2_;
+  QPointer<FrmAide> frmAide_;
   PictureButton* btnEleve_ = nullptr;
   PictureButton* btnProfesseur_ = nullptr;
   PictureButton* btnQuit_ = nullptr;

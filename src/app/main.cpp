@@ -5,6 +5,7 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/PosixFileAccess.h"
 #include "platform/ProgramDirectory.h"
+#include "platform/QtPrinter.h"
 #include "platform/SystemSession.h"
 #include "platform/SystemWebBrowser.h"
 
@@ -16,8 +17,9 @@ int main(int argc, char* argv[]) {
   sylvenor::IniSettingsStore settings;
   sylvenor::SystemSession session;
   sylvenor::SystemWebBrowser web;
+  sylvenor::QtPrinter printer;
   sylvenor::Programme programme(sylvenor::ProgramDirectory::path(),
-                                {files, settings, session, web});
+                                {files, settings, session, web, printer});
   sylvenor::Splashscreen start(programme);
   start.Form_Load();
   start.show();

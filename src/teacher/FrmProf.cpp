@@ -6,8 +6,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
-#include <QRegularExpression>
 
+#include "app/CaptionLayout.h"
 #include "app/FrmTemp.h"
 #include "app/GradientBackground.h"
 #include "app/PictureButton.h"
@@ -24,11 +24,6 @@ constexpr bool kOutilsDisponibles = false;
 const QString kQuestionReponse =
     "                  L'élève doit trouver la bonne réponse                  avant de passer à "
     "la fiche suivante";
-
-// The caption's runs of blanks lay it out on two centred lines.
-QString twoCentredLines(const QString& caption) {
-  return caption.trimmed().split(QRegularExpression(" {2,}")).join('\n');
-}
 
 QString welcomeText() {
   return QStringList{"C'est la première fois que vous venez dans le module professeur",
@@ -122,8 +117,8 @@ QWidget* FrmProf::construireCles() {
   optChoix_ = new OptionPair("Séquence des espèces à classer", "OptChoix1",
                              "Laisser le logiciel choisir au hasard", "OptChoix2",
                              "Demander un numéro à l'élève", box, Qt::Vertical);
-  optRep_ =
-      new OptionPair(twoCentredLines(kQuestionReponse), "OptRep1", "Oui", "OptRep2", "Non", box);
+  optRep_ = new OptionPair(CaptionLayout::lignes(kQuestionReponse), "OptRep1", "Oui", "OptRep2",
+                           "Non", box);
   optCompteur_ = new OptionPair("Statistiques:", "OptCompteur1", "Oui", "OptCompteur2", "Non", box);
   optFiche_ = new OptionPair("Afficher", "OptFiche1", "Oui", "OptFiche2", "Non", box);
   layout->addWidget(optChoix_);

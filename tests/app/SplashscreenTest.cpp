@@ -1,10 +1,13 @@
 #include "app/Splashscreen.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
 #include "platform/Twips.h"
 #include "species/RecordCodec.h"
+#include "support/ModalDriver.h"
 #include "support/WindowTest.h"
 #include "teacher/FrmProf.h"
 
@@ -40,13 +43,67 @@ class SplashscreenTest : public test::WindowTest {
   std::unique_ptr<Splashscreen> start_;
 };
 
-TEST_F(SplashscreenTest, OpensCollapsedAndThePupilEntryExpandsTheMenu) {
+// Answers the name entry with `name`, as a pupil types it.
+void typeName(test::ModalDriver& modals, const QString& name) {
+  modals.avant = [name](QWidget& window) {
+    if (window.objectName() != "FrmEntrerNom") return false;
+    auto* box = window.findChild<QLineEdit*>("TxtNomEleve");
+    box->clear();
+    box->insert(name);  // QTest types ASCII only
+    QTest::mouseClick(window.findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+    return true;
+  };
+}
+
+TEST_F(SplashscreenTest, OpensCollapsedAndThePupilEntryAsksTheNameThenExpandsTheMenu) {
   EXPECT_EQ(start().height(), twips(1905));
   EXPECT_FALSE(boxPass()->isVisible());
+  test::ModalDriver modals;
+  typeName(modals, "Léa");
+  programme().exercice().NbBien = 5;
   click(start(), "BtnEleve");
   EXPECT_EQ(start().height(), twips(4470));
+  EXPECT_EQ(child<QLabel>(start(), "LblNomEleve")->text().trimmed(), "Léa");
+  EXPECT_EQ(programme().exercice().NbBien, 0);
   click(start(), "BtnProfesseur");
   EXPECT_EQ(start().height(), twips(1905));
+}
+
+TEST_F(SplashscreenTest, TheAnimalKeyOpensOnceAndHandsBackToTheStartScreen) {
+  start();
+  FicheEspece renard;
+  renard.Nom = "Renard roux";
+  programme().base().ajouter(renard);
+  test::ModalDriver modals;
+  typeName(modals, "Tom");
+  click(start(), "BtnEleve");
+  click(start(), "Command3");
+  click(start(), "Command3");
+  const auto keys = [] {
+    int count = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      count += window->objectName() == "Frm2" && window->isVisible();
+    }
+    return count;
+  };
+  EXPECT_EQ(keys(), 1);
+  auto* key = QApplication::activeWindow();
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->objectName() == "Frm2") key = window;
+  }
+  click(*key, "BtnQuit");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return keys() == 0; }));
+  EXPECT_EQ(modals.recaps.size(), 1);
+  EXPECT_TRUE(start().isVisible());
+}
+
+TEST_F(SplashscreenTest, TheDictionaryOpensFromTheMenu) {
+  click(start(), "Command4");
+  bool shown = false;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    shown = shown || (window->objectName() == "FrmAide" && window->isVisible());
+  }
+  EXPECT_TRUE(shown);
 }
 
 TEST_F(SplashscreenTest, WithNoSettingsTheTeacherEntryOpensTheTeacherScreenAtOnce) {

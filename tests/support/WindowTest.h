@@ -10,6 +10,7 @@
 #include "app/Programme.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/PosixFileAccess.h"
+#include "support/FakePrinter.h"
 #include "support/FakeSession.h"
 #include "support/TempDir.h"
 
@@ -46,6 +47,7 @@ class WindowTest : public ::testing::Test {
   TempDir dossier_;
   PosixFileAccess fichiers_;
   FakeSession session_;
+  FakePrinter imprimante_;
 
  private:
   std::unique_ptr<IniSettingsStore> settings_;

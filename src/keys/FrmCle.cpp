@@ -1,0 +1,455 @@
+#include "keys/FrmCle.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <chrono>
+
+#include "app/CaptionLayout.h"
+#include "app/FrmTemp.h"
+#include "app/PictureButton.h"
+#include "app/Programme.h"
+#include "browse/FrmAide.h"
+#include "browse/FrmImageAide.h"
+#include "keys/FrmDemanderNumEsp.h"
+#include "keys/FrmOuiNon.h"
+#include "keys/FrmRecap.h"
+#include "keys/KeyLine.h"
+#include "keys/PartBonnesReponses.h"
+#include "keys/RecapText.h"
+#include "keys/TirageEspece.h"
+#include "platform/Twips.h"
+#include "teacher/FrmProf.h"
+
+namespace sylvenor {
+namespace {
+
+constexpr int kLargeur = 12000;  // twips
+constexpr int kHauteur = 9660;
+constexpr int kHautFiche = 6315;
+constexpr int kPasFiche = 110;
+constexpr RectTwips kCadrePhoto{0, 5940, 4920, 3720};
+constexpr RectTwips kFiche{4920, 0, 4200, 3300};
+constexpr RectTwips kCompteur{9240, 5940, 2640, 2280};
+
+QRect toPixels(const RectTwips& r) {
+  return {twips(r.left), twips(r.top), twips(r.width), twips(r.height)};
+}
+
+QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+QLabel* label(const QString& name, const QString& text, const RectTwips& rect, QWidget* parent) {
+  auto* created = new QLabel(text, parent);
+  created->setObjectName(name);
+  created->setGeometry(toPixels(rect));
+  return created;
+}
+
+QString compteAide(const Exercice& exercice) {
+  return QString("%1 - total: %2").arg(exercice.NbAideEspece).arg(exercice.NbAideTotal);
+}
+
+}  // namespace
+
+FrmCle::FrmCle(Programme& programme, const ProfilCle& profil, Entourage entourage)
+    : programme_(programme),
+      profil_(profil),
+      entourage_(entourage),
+      etat_(*profil.definition),
+      hasard_(static_cast<std::mt19937::result_type>(
+          std::chrono::steady_clock::now().time_since_epoch().count())) {
+  setObjectName(fromUtf8(profil.nomFenetre));
+  setWindowTitle(fromUtf8(profil.titre));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFixedSize(twips(kLargeur), twips(kHauteur));
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window,
+                   QColor(profil.couleur[0], profil.couleur[1], profil.couleur[2]));
+  setPalette(colours);
+  setMouseTracking(true);
+  construireEntete();
+  construireCle();
+  construirePhoto();
+  construireFiche();
+  construireCompteur();
+  appliquerEtat();
+}
+
+FrmCle::~FrmCle() = default;
+
+void FrmCle::construireEntete() {
+  auto* title = label("Label1", fromUtf8(profil_.titre), {240, 120, 7000, 450}, this);
+  title->setStyleSheet("font-size: 15pt; font-weight: bold;");
+  label("Label2", fromUtf8(profil_.question), {240, 570, 7000, 360}, this);
+  auto* quit = new PictureButton("BtnQuit", entourage_.images.image("QuitterRouge"),
+                                 "Quitter la classification", this);
+  quit->setGeometry(toPixels({11040, 120, 840, 840}));
+  connect(quit, &QAbstractButton::clicked, this, &FrmCle::BtnQuit_Click);
+  if (!profil_.dictionnaire) return;
+  auto* dictionary = new QPushButton("Dictionnaire", this);
+  dictionary->setObjectName("BtnAide");
+  dictionary->setGeometry(toPixels({8640, 240, 1980, 450}));
+  connect(dictionary, &QPushButton::clicked, this, [this] {
+    if (!dictionnaire_) dictionnaire_ = new FrmAide();
+    dictionnaire_->show();
+    dictionnaire_->raise();
+    dictionnaire_->activateWindow();
+  });
+}
+
+void FrmCle::construireCle() {
+  const DefinitionCle& cle = *profil_.definition;
+  noeuds_.resize(cle.noeuds.size());
+  feuilles_.resize(cle.feuilles.size());
+  for (std::size_t i = 0; i < cle.noeuds.size(); ++i) {
+    construireNoeud(static_cast<int>(i), cle.noeuds[i]);
+  }
+  for (std::size_t i = 0; i < cle.feuilles.size(); ++i) {
+    construireFeuille(static_cast<int>(i), cle.feuilles[i]);
+  }
+}
+
+void FrmCle::construireNoeud(int index, const NoeudCle& noeud) {
+  Controles& controles = noeuds_[static_cast<std::size_t>(index)];
+  for (const TexteCle& texte : noeud.textes) {
+    auto* caption =
+        label(fromUtf8(texte.nom), CaptionLayout::lignes(fromUtf8(texte.texte)), texte.rect, this);
+    caption->setWordWrap(true);
+    caption->setAlignment(Qt::AlignCenter);
+    controles.widgets.push_back(caption);
+  }
+  for (const LigneCle& ligne : noeud.lignes) controles.widgets.push_back(new KeyLine(ligne, this));
+  for (std::size_t r = 0; r < noeud.reponses.size(); ++r) {
+    QAbstractButton* button = construireReponse(noeud.reponses[r], controles);
+    const ReponseCle& reponse = noeud.reponses[r];
+    connect(button, &QAbstractButton::clicked, this, [this, index, r, &reponse] {
+      if (reponse.passage) return;
+      etat_.repondre(index, static_cast<int>(r));
+      appliquerEtat();
+    });
+  }
+}
+
+QAbstractButton* FrmCle::construireReponse(const ReponseCle& reponse, Controles& controles) {
+  QAbstractButton* button = nullptr;
+  if (reponse.image == ImageReponse::Aucune) {
+    button = new QPushButton(fromUtf8(reponse.legende), this);
+    button->setObjectName(fromUtf8(reponse.nom));
+  } else {
+    const bool oui = reponse.image == ImageReponse::Oui;
+    button = new PictureButton(fromUtf8(reponse.nom), entourage_.images.image(oui ? "Oui" : "Non"),
+                               oui ? "Oui" : "Non", this);
+  }
+  button->setGeometry(toPixels(reponse.rect));
+  controles.widgets.push_back(button);
+  if (reponse.aide >= 0) {
+    auto* help = new QPushButton("?", this);
+    help->setObjectName(QString("%1(%2)").arg(fromUtf8(profil_.nomAides)).arg(reponse.aide));
+    help->setToolTip("Aide");
+    help->setAccessibleName("Aide");
+    help->setFlat(true);
+    help->setStyleSheet("font-weight: bold; color: #0000c0;");
+    help->setGeometry(toPixels(reponse.rectAide));
+    connect(help, &QPushButton::clicked, this, [this, index = reponse.aide] { aide(index); });
+    controles.widgets.push_back(help);
+  }
+  return button;
+}
+
+void FrmCle::construireFeuille(int index, const FeuilleCle& feuille) {
+  Controles& controles = feuilles_[static_cast<std::size_t>(index)];
+  auto* caption =
+      label(fromUtf8(feuille.texte.nom), CaptionLayout::lignes(fromUtf8(feuille.texte.texte)),
+            feuille.texte.rect, this);
+  caption->setAlignment(Qt::AlignCenter);
+  caption->setStyleSheet("font-weight: bold;");
+  controles.widgets.push_back(caption);
+  for (const LigneCle& ligne : feuille.lignes) {
+    controles.widgets.push_back(new KeyLine(ligne, this));
+  }
+  auto* ok = new PictureButton(
+      fromUtf8(feuille.nomOk), entourage_.images.image("Accepter"),
+      "Valider : " + CaptionLayout::lignes(fromUtf8(feuille.texte.texte)).replace('\n', ' '), this);
+  ok->setGeometry(toPixels(feuille.rectOk));
+  ok->setIconSize(ok->size() - QSize(8, 8));
+  connect(ok, &QAbstractButton::clicked, this, [this, &feuille] { valider(feuille); });
+  controles.widgets.push_back(ok);
+}
+
+void FrmCle::construirePhoto() {
+  frmImage_ = new QFrame(this);
+  frmImage_->setObjectName("FrmImage");
+  frmImage_->setFrameShape(QFrame::Panel);
+  frmImage_->setGeometry(toPixels(kCadrePhoto));
+  imgEspece_ = new QLabel(frmImage_);
+  imgEspece_->setObjectName("ImgEspece");
+  imgEspece_->setAlignment(Qt::AlignCenter);
+  imgEspece_->setGeometry(frmImage_->rect().adjusted(4, 4, -4, -4));
+  imgEspece_->setMouseTracking(true);
+  imgEspece_->installEventFilter(this);
+  icoLoupe_ = new PictureButton("IcoLoupe", entourage_.images.image("Loupe"),
+                                "Voir la photo en grand", frmImage_);
+  icoLoupe_->setGeometry(toPixels({4020, 2820, 780, 780}));
+  connect(static_cast<QAbstractButton*>(icoLoupe_), &QAbstractButton::clicked, this,
+          &FrmCle::AfficherLoupe);
+}
+
+void FrmCle::construireFiche() {
+  frmInfo_ = new QFrame(this);
+  frmInfo_->setObjectName("FrmInfo");
+  frmInfo_->setFrameShape(QFrame::Box);
+  frmInfo_->setAutoFillBackground(true);
+  QPalette card = frmInfo_->palette();
+  card.setColor(QPalette::Window, QColor(255, 255, 224));
+  frmInfo_->setPalette(card);
+  frmInfo_->setGeometry(toPixels(kFiche));
+  // Out of view below the window until the pointer passes over the photograph.
+  frmInfo_->move(frmImage_->width(), height());
+  frmInfo_->hide();
+  lblNom_ = label("LblNom", "Espece", {60, 60, 4080, 420}, frmInfo_);
+  lblNom_->setStyleSheet("font-weight: bold;");
+  for (int i = 0; i < 6; ++i) {
+    lblInfo_[static_cast<std::size_t>(i)] = label(
+        QString("LblInfo(%1)").arg(i), "Information:", {60, 540 + i * 420, 4080, 400}, frmInfo_);
+  }
+}
+
+void FrmCle::construireCompteur() {
+  frmCompteur_ = new QFrame(this);
+  frmCompteur_->setObjectName("FrmCompteur");
+  frmCompteur_->setFrameShape(QFrame::Box);
+  frmCompteur_->setGeometry(toPixels(kCompteur));
+  label("Label4", "Aide:", {90, 60, 1200, 330}, frmCompteur_);
+  lblCompteAide_ = label("LblCompteAide", "0-0", {900, 60, 1680, 330}, frmCompteur_);
+  label("Label5", "Nombre d'espèces:", {90, 420, 1860, 330}, frmCompteur_);
+  lblEssai_ = label("LblEssai", "0", {1980, 420, 600, 330}, frmCompteur_);
+  label("Label6", "- Bien:", {90, 780, 1200, 330}, frmCompteur_);
+  lblBon_ = label("LblBon", "0", {1320, 780, 600, 330}, frmCompteur_);
+  label("Label7", "- Erreurs:", {90, 1140, 1200, 330}, frmCompteur_);
+  lblErreur_ = label("LblErreur", "0", {1320, 1140, 600, 330}, frmCompteur_);
+  auto* shape = new QFrame(frmCompteur_);
+  shape->setObjectName("Shape1");
+  shape->setFrameShape(QFrame::Box);
+  shape->setGeometry(toPixels({405, 1620, 1770, 450}));
+  barcolor_ =
+      label("Barcolor1", "", {435, 1650, PartBonnesReponses::kLargeurBarre, 390}, frmCompteur_);
+  barcolor_->setStyleSheet("background-color: rgb(0, 160, 0);");
+  lblPourcent_ = label("LblPourcent", "100 %", {435, 1650, 1710, 390}, frmCompteur_);
+  lblPourcent_->setAlignment(Qt::AlignCenter);
+  lblPourcent_->setStyleSheet("font-weight: bold; color: white; background: transparent;");
+}
+
+void FrmCle::appliquerEtat() {
+  for (std::size_t i = 0; i < noeuds_.size(); ++i) {
+    for (QWidget* widget : noeuds_[i].widgets)
+      widget->setVisible(etat_.noeudVisible(static_cast<int>(i)));
+  }
+  for (std::size_t i = 0; i < feuilles_.size(); ++i) {
+    for (QWidget* widget : feuilles_[i].widgets) {
+      widget->setVisible(etat_.feuilleVisible(static_cast<int>(i)));
+    }
+  }
+}
+
+OptionsEleve FrmCle::options() const { return entourage_.prof.options(); }
+
+bool FrmCle::demarrer() {
+  const std::int16_t kind = profil_.vegetal;
+  const OptionsEleve current = options();
+  const bool possible =
+      current.choix
+          ? TirageEspece::AuHasard(programme_.base(), kind, current.utiliser, hasard_).has_value()
+          : TirageEspece::contientGenre(programme_.base(), kind);
+  if (!possible) {
+    QMessageBox::information(this, "Information", fromUtf8(profil_.aucuneEspece));
+    terminer();
+    return false;
+  }
+  suivant();
+  return true;
+}
+
+void FrmCle::suivant() {
+  etat_.reinitialiser();
+  appliquerEtat();
+  frmCompteur_->setVisible(options().compteur);
+  const auto espece = choisirEspece();
+  if (!espece) {
+    // The teacher changed the base or the filters during the run.
+    QMessageBox::information(this, "Information", fromUtf8(profil_.aucuneEspece));
+    FinExercice();
+    return;
+  }
+  programme_.exercice().especeSuivante(*espece);
+  majCompteur();
+  afficher(*espece);
+}
+
+std::optional<std::int16_t> FrmCle::choisirEspece() {
+  const OptionsEleve current = options();
+  const BaseEspeces& base = programme_.base();
+  if (current.choix)
+    return TirageEspece::AuHasard(base, profil_.vegetal, current.utiliser, hasard_);
+  if (!TirageEspece::contientGenre(base, profil_.vegetal)) return std::nullopt;
+  for (;;) {
+    const std::int16_t chosen = entourage_.numero.demander();
+    if (chosen >= 1 && chosen <= base.NbFiches() && base.fiche(chosen).Vegetal == profil_.vegetal) {
+      return chosen;
+    }
+  }
+}
+
+void FrmCle::afficher(std::int16_t numero) {
+  const FicheEspece& fiche = programme_.base().fiche(numero);
+  const auto data = programme_.dossier() / "data";
+  // A missing or unreadable photograph leaves the picture empty.
+  imgEspece_->setPixmap(
+      QPixmap(QString::fromStdString((data / (std::to_string(numero) + ".jpg")).string())));
+  lblNom_->setText("  " + fromUtf8(fiche.Nom));
+  for (std::size_t i = 0; i < lblInfo_.size(); ++i) {
+    lblInfo_[i]->setText(fromUtf8(profil_.prefixes[i]) + fromUtf8(fiche.Info[i]));
+  }
+  icoLoupe_->setVisible(
+      programme_.fichiers().exists(data / (std::to_string(numero) + "grand.jpg")));
+}
+
+void FrmCle::valider(const FeuilleCle& feuille) {
+  Exercice& exercice = programme_.exercice();
+  exercice.enregistrerReponse(feuille.groupe);
+  const BaseEspeces& base = programme_.base();
+  const std::int16_t espece = exercice.EspeceCourante;
+  const bool juste =
+      espece >= 1 && espece <= base.NbFiches() && base.fiche(espece).Groupe == feuille.code;
+  if (juste) {
+    ReponseJuste();
+    suivant();
+    return;
+  }
+  ReponseFausse();
+  if (!options().reponse) suivant();
+}
+
+void FrmCle::ReponseJuste() {
+  FrmOuiNon(true, entourage_.images, this).exec();
+  ++programme_.exercice().NbBien;
+  majCompteur();
+}
+
+void FrmCle::ReponseFausse() {
+  FrmOuiNon(false, entourage_.images, this).exec();
+  ++programme_.exercice().NbErreurs;
+  majCompteur();
+}
+
+void FrmCle::majCompteur() {
+  const Exercice& exercice = programme_.exercice();
+  lblCompteAide_->setText(compteAide(exercice));
+  lblEssai_->setText(QString::number(exercice.RangEspece));
+  lblBon_->setText(QString::number(exercice.NbBien));
+  lblErreur_->setText(QString::number(exercice.NbErreurs));
+  const auto part = PartBonnesReponses::calculer(exercice.NbBien, exercice.NbErreurs);
+  if (!part) return;
+  barcolor_->setFixedWidth(twips(part->largeur));
+  lblPourcent_->setText(QString("%1 %").arg(part->pourcent));
+}
+
+bool FrmCle::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) Form_Activate();
+  return QWidget::event(event);
+}
+
+void FrmCle::Form_Activate() {
+  frmCompteur_->setVisible(options().compteur);
+  majCompteur();
+}
+
+bool FrmCle::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == imgEspece_ && event->type() == QEvent::MouseMove) montrerFiche();
+  return QWidget::eventFilter(watched, event);
+}
+
+void FrmCle::mouseMoveEvent(QMouseEvent* event) {
+  cacherFiche();
+  QWidget::mouseMoveEvent(event);
+}
+
+void FrmCle::montrerFiche() {
+  if (!options().fiche || frmInfo_->isVisible()) return;
+  frmInfo_->show();
+  frmInfo_->raise();
+  for (int t = kHauteur; t >= kHautFiche; t -= kPasFiche) {
+    frmInfo_->move(frmInfo_->x(), twips(t));
+    frmInfo_->repaint();
+  }
+}
+
+void FrmCle::cacherFiche() {
+  if (!frmInfo_->isVisible()) return;
+  for (int t = kHautFiche; t <= kHauteur; t += kPasFiche) {
+    frmInfo_->move(frmInfo_->x(), twips(t));
+    frmInfo_->repaint();
+  }
+  frmInfo_->hide();
+}
+
+void FrmCle::aide(int index) {
+  FrmImageAide viewer(this);
+  viewer.chargerImage(programme_.dossier() / "aide" /
+                      (std::to_string(index) + profil_.suffixeAide));
+  viewer.exec();
+  Exercice& exercice = programme_.exercice();
+  ++exercice.NbAideEspece;
+  ++exercice.NbAideTotal;
+  lblCompteAide_->setText(compteAide(exercice));
+}
+
+void FrmCle::AfficherLoupe() {
+  const Exercice& exercice = programme_.exercice();
+  FrmImageAide viewer(this);
+  viewer.setLegende("");
+  viewer.chargerImage(programme_.dossier() / "data" /
+                      (std::to_string(exercice.EspeceCourante) + "grand.jpg"));
+  if (exercice.EspeceCourante >= 1 && exercice.EspeceCourante <= programme_.base().NbFiches()) {
+    viewer.setTag(fromUtf8(programme_.base().fiche(exercice.EspeceCourante).Nom));
+  }
+  viewer.exec();
+}
+
+void FrmCle::BtnQuit_Click() {
+  programme_.exercice().finDeParcours();
+  FinExercice();
+}
+
+void FrmCle::FinExercice() {
+  FrmRecap recap(RecapText::composerRecap(programme_.exercice(), programme_.base()),
+                 programme_.imprimante(), this);
+  recap.exec();
+  terminer();
+  entourage_.accueil.show();
+  entourage_.accueil.raise();
+  entourage_.accueil.activateWindow();
+}
+
+void FrmCle::terminer() {
+  fini_ = true;
+  close();
+}
+
+void FrmCle::closeEvent(QCloseEvent* event) {
+  // Closing the window is quitting the key: the pupil sees the recap first.
+  if (!fini_) {
+    event->ignore();
+    // After this close has been refused, so that the run can end with its own close.
+    QTimer::singleShot(0, this, &FrmCle::BtnQuit_Click);
+    return;
+  }
+  QWidget::closeEvent(event);
+}
+
+}  // namespace sylvenor

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <optional>
+#include <random>
+#include <vector>
+
+#include "keys/EtatCle.h"
+#include "keys/ProfilCle.h"
+
+class QAbstractButton;
+class QFrame;
+class QLabel;
+
+namespace sylvenor {
+
+class FrmAide;
+class FrmDemanderNumEsp;
+class FrmProf;
+class FrmTemp;
+class Programme;
+struct OptionsEleve;
+
+// One key window: it builds every control of its key's table at load, then only shows and
+// hides them while the pupil walks the key. It presents species one after another, checks the
+// group validated, counts, and shows the recap when the pupil quits.
+class FrmCle : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The windows that outlive a key run.
+  struct Entourage {
+    const FrmTemp& images;
+    const FrmProf& prof;
+    FrmDemanderNumEsp& numero;
+    QWidget& accueil;
+  };
+
+  FrmCle(Programme& programme, const ProfilCle& profil, Entourage entourage);
+  ~FrmCle() override;
+
+  // Presents the first species. When none can be presented the pupil is told so and the
+  // window closes without a recap; returns false then.
+  bool demarrer();
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct Controles {
+    std::vector<QWidget*> widgets;
+  };
+
+  void construireEntete();
+  void construireCle();
+  void construireNoeud(int index, const NoeudCle& noeud);
+  void construireFeuille(int index, const FeuilleCle& feuille);
+  QAbstractButton* construireReponse(const ReponseCle& reponse, Controles& controles);
+  void construirePhoto();
+  void construireFiche();
+  void construireCompteur();
+  void appliquerEtat();
+
+  OptionsEleve options() const;
+  void suivant();
+  std::optional<std::int16_t> choisirEspece();
+  void afficher(std::int16_t numero);
+  void valider(const FeuilleCle& feuille);
+  void ReponseJuste();
+  void ReponseFausse();
+  void majCompteur();
+  void Form_Activate();
+  void montrerFiche();
+  void cacherFiche();
+  void aide(int index);
+  void AfficherLoupe();
+  void BtnQuit_Click();
+  void FinExercice();
+  void terminer();
+
+  Programme& programme_;
+  const ProfilCle& profil_;
+  Entourage entourage_;
+  EtatCle etat_;
+  std::mt19937 hasard_;
+  std::vector<Controles> noeuds_;
+  std::vector<Controles> feuilles_;
+  QFrame* frmImage_ = nullptr;
+  QLabel* imgEspece_ = nullptr;
+  QWidget* icoLoupe_ = nullptr;
+  QFrame* frmInfo_ = nullptr;
+  QLabel* lblNom_ = nullptr;
+  std::array<QLabel*, 6> lblInfo_{};
+  QFrame* frmCompteur_ = nullptr;
+  QLabel* lblCompteAide_ = nullptr;
+  QLabel* lblEssai_ = nullptr;
+  QLabel* lblBon_ = nullptr;
+  QLabel* lblErreur_ = nullptr;
+  QLabel* barcolor_ = nullptr;
+  QLabel* lblPourcent_ = nullptr;
+  QPointer<FrmAide> dictionnaire_;
+  bool fini_ = false;
+};
+
+}  // namespace sylvenor

@@ -1,0 +1,27 @@
+#include "keys/KeyLine.h"
+
+#include <QPainter>
+
+#include "platform/Twips.h"
+
+namespace sylvenor {
+
+KeyLine::KeyLine(const LigneCle& ligne, QWidget* parent) : QWidget(parent) {
+  setObjectName(QString::fromStdString(ligne.nom));
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  const QPoint a(twips(ligne.x1), twips(ligne.y1));
+  const QPoint b(twips(ligne.x2), twips(ligne.y2));
+  const QRect box = QRect(a, b).normalized().adjusted(-1, -1, 1, 1);
+  setGeometry(box);
+  from_ = a - box.topLeft();
+  to_ = b - box.topLeft();
+}
+
+void KeyLine::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Qt::black, 2));
+  painter.drawLine(from_, to_);
+}
+
+}  // namespace sylvenor

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "keys/DefinitionCle.h"
+
+namespace sylvenor {
+
+// What makes one key window differ from another: its table, its texts and its colour.
+struct ProfilCle {
+  std::string nomFenetre;
+  std::string titre;
+  std::string question;
+  std::string nomAides;     // name of the help label array
+  std::string suffixeAide;  // help picture i is aide/<i><suffix>
+  std::int16_t vegetal = 0;
+  std::array<std::string, 6> prefixes;
+  std::array<int, 3> couleur{};
+  bool dictionnaire = false;
+  std::string aucuneEspece;  // notice when no species can be presented
+  const DefinitionCle* definition = nullptr;
+
+  static const ProfilCle& animal();
+};
+
+}  // namespace sylvenor

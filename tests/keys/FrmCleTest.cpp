@@ -1,0 +1,217 @@
+#include "keys/FrmCle.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
+
+#include "app/FrmTemp.h"
+#include "keys/FrmDemanderNumEsp.h"
+#include "platform/Twips.h"
+#include "support/ModalDriver.h"
+#include "support/WindowTest.h"
+#include "teacher/FrmProf.h"
+
+namespace sylvenor {
+namespace {
+
+std::string padded(const std::string& text, std::size_t width) {
+  // Widths count characters as the files do; the texts here are one byte each but for "è".
+  std::size_t length = 0;
+  for (const unsigned char c : text) length += (c & 0xC0) != 0x80;
+  return text + std::string(width - length, ' ');
+}
+
+class FrmCleTest : public test::WindowTest {
+ protected:
+  FrmCleTest() { setSetting("Paramètres", "DejaVu", "True"); }
+  // A key still open must not outlive the teacher screen it reads its options from.
+  ~FrmCleTest() override { delete cle_; }
+
+  void ajouter(const std::string& nom, std::int16_t vegetal, std::int16_t groupe,
+               std::int16_t repartition = 0) {
+    FicheEspece fiche;
+    fiche.Nom = padded(nom, 50);
+    fiche.Vegetal = vegetal;
+    fiche.Groupe = groupe;
+    fiche.Repartition = repartition;
+    fiche.Info[1] = padded("herbe", 35);
+    programme().base().ajouter(fiche);
+  }
+
+  FrmCle& ouvrir() {
+    delete cle_;
+    prof_ = std::make_unique<FrmProf>(programme(), pictures_);
+    numero_ = std::make_unique<FrmDemanderNumEsp>(programme().base());
+    cle_ = new FrmCle(programme(), ProfilCle::animal(), {pictures_, *prof_, *numero_, accueil_});
+    cle_->show();
+    demarre_ = cle_->demarrer();
+    return *cle_;
+  }
+  void clic(const char* name) { click(*cle_, name); }
+  QString texte(const char* name) { return child<QLabel>(*cle_, name)->text(); }
+  bool visible(const char* name) { return child<QWidget>(*cle_, name)->isVisible(); }
+  void classerMammifere() {
+    clic("Btn01");
+    clic("Btn011");
+    clic("BtnOK011");
+  }
+  void fermeture() {
+    QTest::qWaitFor([this] { return cle_.isNull(); });
+  }
+
+  test::ModalDriver modals_;
+  FrmTemp pictures_{dossier_.path()};
+  QWidget accueil_;
+  std::unique_ptr<FrmProf> prof_;
+  std::unique_ptr<FrmDemanderNumEsp> numero_;
+  QPointer<FrmCle> cle_;
+  bool demarre_ = false;
+};
+
+TEST_F(FrmCleTest, AWholeExerciseIsCountedAndRecappedExactly) {
+  ajouter("Renard roux", 0, 0);
+  ajouter("Chêne", -1, 0);
+  programme().exercice().nouvelEleve("Léa");
+  ouvrir();
+  EXPECT_EQ(texte("LblCompteAide"), "0 - total: 0");
+  EXPECT_EQ(texte("LblEssai"), "1");
+  EXPECT_EQ(texte("LblPourcent"), "100 %");
+  EXPECT_FALSE(visible("Text01"));
+  EXPECT_EQ(texte("LblNom"), QString::fromStdString("  " + padded("Renard roux", 50)));
+  EXPECT_EQ(texte("LblInfo(1)"), QString::fromStdString("NOURRITURE: " + padded("herbe", 35)));
+
+  classerMammifere();
+  EXPECT_EQ(modals_.couleurs, QStringList{"vert"});
+  EXPECT_EQ(texte("LblEssai"), "2");
+  EXPECT_FALSE(visible("Text011"));  // the key is back at its first criterion
+
+  for (int i = 0; i < 3; ++i) {
+    clic("Btn01");
+    clic("Label3(3)");
+  }
+  EXPECT_EQ(texte("LblCompteAide"), "3 - total: 3");
+  clic("Btn012");
+  clic("BtnOK012");
+  EXPECT_EQ(texte("LblErreur"), "1");
+  EXPECT_TRUE(visible("Text012"));  // the right group must still be found
+  EXPECT_EQ(texte("LblPourcent"), "50 %");
+  EXPECT_EQ(child<QWidget>(*cle_, "Barcolor1")->width(), twips(855));
+  clic("Btn011");
+  clic("BtnOK011");
+  EXPECT_EQ(texte("LblCompteAide"), "0 - total: 3");
+  EXPECT_EQ(modals_.couleurs, (QStringList{"vert", "rouge", "vert"}));
+
+  clic("BtnQuit");
+  fermeture();
+  ASSERT_EQ(modals_.recaps.size(), 1);
+  const std::string species = "N°1- " + padded("Renard roux", 50);
+  const std::string expected = "Récapitulatif pour " + padded("Léa", 60) +
+                               "\n\nAide utilisée 3 fois\n"
+                               "Nombre d'espèces à classer: 2\n"
+                               "Nombre d'espèces bien classées: 2\n"
+                               "Nombre d'erreurs: 1\n\n" +
+                               species + "   > " + padded("Mammifère", 20) + "\n" + species +
+                               "   > " + padded("Oiseau", 20) + "   > " + padded("Mammifère", 20) +
+                               "\n";
+  EXPECT_EQ(modals_.recaps[0].toStdString(), expected);
+  EXPECT_TRUE(accueil_.isVisible());
+  EXPECT_EQ(programme().exercice().RangEspece, 2);
+}
+
+TEST_F(FrmCleTest, WithoutTheRightAnswerRuleAWrongValidationMovesOn) {
+  setSetting("Paramètres", "Reponse", "False");
+  ajouter("Truite fario", 0, 4);
+  ouvrir();
+  clic("Btn01");
+  clic("Btn011");
+  clic("BtnOK011");
+  EXPECT_EQ(texte("LblEssai"), "2");
+  EXPECT_EQ(texte("LblErreur"), "1");
+  EXPECT_EQ(texte("LblPourcent"), "0 %");
+  clic("BtnQuit");
+  fermeture();
+  ASSERT_EQ(modals_.recaps.size(), 1);
+  EXPECT_TRUE(
+      modals_.recaps[0].endsWith(QString::fromStdString("   > " + padded("Mammifère", 20) + "\n")));
+}
+
+TEST_F(FrmCleTest, NoAnimalToPresentClosesTheKeyWithANoticeAndNoRecap) {
+  for (const bool plants : {false, true}) {
+    modals_.vus.clear();
+    if (plants) ajouter("Chêne", -1, 0);
+    ouvrir();
+    EXPECT_FALSE(demarre_);
+    fermeture();
+    ASSERT_EQ(modals_.vus.size(), 1) << plants;
+    EXPECT_TRUE(modals_.vus[0].startsWith("message: Information: Il n'y a aucun animal"));
+    EXPECT_TRUE(modals_.recaps.isEmpty());
+  }
+}
+
+TEST_F(FrmCleTest, AnimalsOutsideTheTickedDistributionsAreNotPresented) {
+  setSetting("Paramètres", "Utiliser_0", "0");
+  ajouter("Renard roux", 0, 0, 0);
+  ouvrir();
+  EXPECT_FALSE(demarre_);
+}
+
+TEST_F(FrmCleTest, ThePupilChoosesTheNumberAndAPlantBringsThePromptBack) {
+  setSetting("Paramètres", "Choix", "False");
+  ajouter("Chêne", -1, 0);
+  ajouter("Renard roux", 0, 0);
+  int prompts = 0;
+  modals_.avant = [&prompts](QWidget& window) {
+    if (window.objectName() != "FrmDemanderNumEsp") return false;
+    // First validation on species 1, a plant; then one step right, to species 2.
+    if (++prompts == 2) {
+      window.findChild<QScrollBar*>("Scroll")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    }
+    QTest::mouseClick(window.findChild<QAbstractButton*>("BtnQuit"), Qt::LeftButton);
+    return true;
+  };
+  ouvrir();
+  EXPECT_EQ(prompts, 2);
+  EXPECT_EQ(programme().exercice().EspeceCourante, 2);
+}
+
+TEST_F(FrmCleTest, TheCardSlidesInOverThePhotographOnlyWhenAllowed) {
+  ajouter("Renard roux", 0, 0);
+  ouvrir();
+  auto* card = child<QWidget>(*cle_, "FrmInfo");
+  EXPECT_FALSE(card->isVisible());
+  QTest::mouseMove(child<QWidget>(*cle_, "ImgEspece"));
+  EXPECT_TRUE(card->isVisible());
+  EXPECT_EQ(card->y(), twips(6315 + (9660 - 6315) % 110));
+  QTest::mouseMove(cle_, QPoint(20, 300));
+  EXPECT_FALSE(card->isVisible());
+  child<QAbstractButton>(*prof_, "OptFiche2")->setChecked(true);
+  QTest::mouseMove(child<QWidget>(*cle_, "ImgEspece"));
+  EXPECT_FALSE(card->isVisible());
+}
+
+TEST_F(FrmCleTest, TheMagnifierShowsOnlyWithAnEnlargedPhotograph) {
+  ajouter("Renard roux", 0, 0);
+  ouvrir();
+  EXPECT_FALSE(child<QWidget>(*cle_, "IcoLoupe")->isVisible());
+  clic("BtnQuit");
+  fermeture();
+  test::TempDir::writeFile(dossier_ / "data/1grand.jpg", "pas une image");
+  ouvrir();
+  ASSERT_TRUE(visible("IcoLoupe"));
+  clic("IcoLoupe");  // an unreadable picture shows an empty viewer, and is not help
+  EXPECT_TRUE(modals_.vus.contains("FrmImageAide"));
+  EXPECT_EQ(texte("LblCompteAide"), "0 - total: 0");
+}
+
+TEST_F(FrmCleTest, ClosingTheWindowIsQuittingWithTheRecap) {
+  ajouter("Renard roux", 0, 0);
+  ouvrir();
+  cle_->close();
+  fermeture();
+  EXPECT_EQ(modals_.recaps.size(), 1);
+  EXPECT_EQ(programme().exercice().RangEspece, 0);
+}
+
+}  // namespace
+}  // namespace sylvenor

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Printer.h"
+
+namespace sylvenor::test {
+
+// Records the printing steps; the steps named in `failing` fail with error 482.
+class FakePrinter : public Printer {
+ public:
+  int printEmptyLine() override;
+  int setFontName(const std::string& family) override;
+  int printText(const std::string& utf8) override;
+  int endDocument() override;
+
+  static constexpr int kErreur = 482;
+  std::vector<std::string> failing;  // "ligne", "police", "texte", "fin"
+  std::vector<std::string> steps;
+  std::string texte;
+  std::string police;
+
+ private:
+  int step(const std::string& name);
+};
+
+}  // namespace sylvenor::test
