@@ -1,7 +1,10 @@
 // Opens the program's windows on an installation, walks them with real clicks and saves a
 // picture of each:  screenshots <programDir> <outputDir>
 // The settings live in a folder of their own (XDG_CONFIG_HOME), never the user's.
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
+#include <QMap>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -45,15 +48,67 @@ void clickButton(QWidget& window, const char* name) {
   QTest::mouseClick(window.findChild<QToolButton*>(name), Qt::LeftButton);
 }
 
-void acceptWelcomeWhenItComes() {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+// Answers the modal windows as a pupil would, taking a picture of those asked for first.
+class ModalAnswers : public QObject {
+ public:
+  ModalAnswers(QString out, bool& ok) : out_(std::move(out)), ok_(ok) {
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, &ModalAnswers::answer);
+    poll->start(100);
+  }
+  QMap<QString, QString> pictures;  // window name -> picture file
+
+ private:
+  void answer() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       box->accept();
-      poll->deleteLater();
+      return;
     }
-  });
-  poll->start(50);
+    const QString name = modal->objectName();
+    if (pictures.contains(name)) ok_ = save(*modal, out_ + "/" + pictures.take(name)) && ok_;
+    if (auto* entry = modal->findChild<QLineEdit*>("TxtNomEleve")) {
+      entry->setText("Camille");
+      QTest::mouseClick(modal->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+    } else if (auto* out = modal->findChild<QAbstractButton*>(name == "FrmRecap" ? "BtnQuitter"
+                                                                                 : "Command1")) {
+      QTest::mouseClick(out, Qt::LeftButton);
+    }
+  }
+
+  QString out_;
+  bool& ok_;
+};
+
+QWidget* window(const char* name) {
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->objectName() == name && top->isVisible()) return top;
+  }
+  return nullptr;
+}
+
+// A right and a wrong validation in the animal key, the card shown, then the recap.
+bool walkAnimalKey(QWidget& start, ModalAnswers& answers, const QString& out) {
+  clickButton(start, "Command3");
+  QTest::qWait(300);
+  QWidget* key = window("Frm2");
+  if (key == nullptr) return false;
+  QTest::mouseMove(key->findChild<QWidget*>("ImgEspece"));
+  bool ok = save(*key, out + "/cle-animal-fiche.png");
+  QTest::mouseMove(key, QPoint(20, 300));
+  const auto click = [key](const char* name) {
+    QTest::mouseClick(key->findChild<QAbstractButton*>(name), Qt::LeftButton);
+  };
+  click("Btn01");
+  click("Btn012");
+  ok = save(*key, out + "/cle-animal.png") && ok;
+  answers.pictures["FrmOuiNon"] = "retour.png";
+  click("BtnOK012");
+  answers.pictures["FrmRecap"] = "recapitulatif.png";
+  clickButton(*key, "BtnQuit");
+  QTest::qWait(300);
+  return ok;
 }
 
 }  // namespace
@@ -73,11 +128,13 @@ int main(int argc, char* argv[]) {
   start.Form_Load();
   start.show();
   bool ok = save(start, out + "/accueil.png");
+  ModalAnswers answers(out, ok);
   clickButton(start, "BtnEleve");
   ok = save(start, out + "/accueil-deploye.png") && ok;
-  acceptWelcomeWhenItComes();
   clickButton(start, "BtnProfesseur");
   QTest::qWait(500);
   ok = save(start.frmProf(), out + "/professeur.png") && ok;
+  start.frmProf().hide();
+  ok = walkAnimalKey(start, answers, out) && ok;
   return ok ? 0 : 1;
 }

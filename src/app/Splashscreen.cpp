@@ -95,13 +95,14 @@ void Splashscreen::construireMenu() {
   lblNomEleve_->setObjectName("LblNomEleve");
   lblNomEleve_->setStyleSheet("font-weight: bold;");
   lblNomEleve_->setGeometry(rectTwips(240, 1980, 7020, 330));
-  // The browser, the workshop and the plant key come with later versions.
+  // The browser and the workshop come with later versions.
   ajouterEntreeMenu(0, "Command1", "Label4", "- Entrer dans le Fichier du Vivant")
       ->setEnabled(false);
   ajouterEntreeMenu(1, "Command2", "Label1", "- Créer sa propre classification")->setEnabled(false);
   connect(ajouterEntreeMenu(2, "Command3", "Label3", "- Classer un animal"),
           &QAbstractButton::clicked, this, &Splashscreen::Command3_Click);
-  ajouterEntreeMenu(3, "Command5", "Label2", "- Classer un végétal")->setEnabled(false);
+  connect(ajouterEntreeMenu(3, "Command5", "Label2", "- Classer un végétal"),
+          &QAbstractButton::clicked, this, &Splashscreen::Command5_Click);
 
   auto* dictionnaire = new QPushButton("Dictionnaire", this);
   dictionnaire->setObjectName("Command4");
@@ -144,16 +145,19 @@ void Splashscreen::BtnEleve_Click() {
   setHauteur(kHauteurDeployee);
 }
 
-void Splashscreen::Command3_Click() {
-  if (frm2_) {
-    frm2_->raise();
-    frm2_->activateWindow();
+void Splashscreen::Command3_Click() { ouvrirCle(frm2_, ProfilCle::animaux()); }
+
+void Splashscreen::Command5_Click() { ouvrirCle(frm3_, ProfilCle::vegetaux()); }
+
+void Splashscreen::ouvrirCle(QPointer<FrmCle>& cle, const ProfilCle& profil) {
+  // One key of each kind: a second one would judge answers against the other's species.
+  if (cle) {
+    cle->ramener();
     return;
   }
-  frm2_ = new FrmCle(programme_, ProfilCle::animal(),
-                     {*frmTemp_, *frmProf_, *frmDemanderNumEsp_, *this});
-  frm2_->show();
-  frm2_->demarrer();
+  cle = new FrmCle(programme_, profil, {*frmTemp_, *frmProf_, *frmDemanderNumEsp_, *this});
+  cle->show();
+  cle->demarrer();
 }
 
 void Splashscreen::Command4_Click() {

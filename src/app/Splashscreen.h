@@ -19,6 +19,7 @@ class FrmProf;
 class FrmTemp;
 class PictureButton;
 class Programme;
+struct ProfilCle;
 
 // The start screen: the first and last window. Collapsed it shows the pupil, teacher and quit
 // entries; expanded, the pupil menu too.
@@ -54,6 +55,8 @@ class Splashscreen : public QWidget {
   void BtnQuit_Click();
   void Command3_Click();
   void Command4_Click();
+  void Command5_Click();
+  void ouvrirCle(QPointer<FrmCle>& cle, const ProfilCle& profil);
   void afficherProfesseur();
   void setHauteur(int twipsHeight);
 
@@ -63,6 +66,7 @@ class Splashscreen : public QWidget {
   std::unique_ptr<FrmDemanderNumEsp> frmDemanderNumEsp_;
   // The windows that exist once: a menu entry brings them back to the front.
   QPointer<FrmCle> frm2_;
+  QPointer<FrmCle> frm3_;
   QPointer<FrmAide> frmAide_;
   PictureButton* btnEleve_ = nullptr;
   PictureButton* btnProfesseur_ = nullptr;

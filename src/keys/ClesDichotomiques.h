@@ -8,6 +8,8 @@ namespace sylvenor {
 class ClesDichotomiques {
  public:
   static const DefinitionCle& animal();
+  static const DefinitionCle& invertebre();
+  static const DefinitionCle& vegetal();
 };
 
 }  // namespace sylvenor

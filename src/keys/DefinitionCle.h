@@ -59,12 +59,15 @@ struct FeuilleCle {
   RectTwips rectOk;
   std::string groupe;
   std::int16_t code = 0;
+  bool avertit = false;  // shows the key's warning while it is shown
 };
 
 // A whole dichotomous key. Node 0 is the first criterion, shown from the start.
 struct DefinitionCle {
   std::vector<NoeudCle> noeuds;
   std::vector<FeuilleCle> feuilles;
+  std::vector<TexteCle> entete;          // always shown
+  std::vector<TexteCle> avertissements;  // shown with the leaves that warn
 };
 
 }  // namespace sylvenor

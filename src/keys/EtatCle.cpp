@@ -4,6 +4,13 @@ namespace sylvenor {
 
 EtatCle::EtatCle(const DefinitionCle& definition) : definition_(definition) { reinitialiser(); }
 
+bool EtatCle::avertissementVisible() const {
+  for (std::size_t i = 0; i < feuilles_.size(); ++i) {
+    if (feuilles_[i] && definition_.feuilles[i].avertit) return true;
+  }
+  return false;
+}
+
 void EtatCle::reinitialiser() {
   noeuds_.assign(definition_.noeuds.size(), false);
   feuilles_.assign(definition_.feuilles.size(), false);

@@ -19,6 +19,8 @@ class EtatCle {
 
   bool noeudVisible(int noeud) const { return noeuds_.at(static_cast<std::size_t>(noeud)); }
   bool feuilleVisible(int feuille) const { return feuilles_.at(static_cast<std::size_t>(feuille)); }
+  // True while a leaf that warns is shown.
+  bool avertissementVisible() const;
 
  private:
   void cacherSousArbre(const ReponseCle& reponse);

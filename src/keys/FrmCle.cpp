@@ -21,6 +21,7 @@
 #include "keys/FrmRecap.h"
 #include "keys/KeyLine.h"
 #include "keys/PartBonnesReponses.h"
+#include "keys/PhraseGroupe.h"
 #include "keys/RecapText.h"
 #include "keys/TirageEspece.h"
 #include "platform/Twips.h"
@@ -56,10 +57,12 @@ QString compteAide(const Exercice& exercice) {
 
 }  // namespace
 
-FrmCle::FrmCle(Programme& programme, const ProfilCle& profil, Entourage entourage)
+FrmCle::FrmCle(Programme& programme, const ProfilCle& profil, Entourage entourage,
+               OrigineCle origine)
     : programme_(programme),
       profil_(profil),
       entourage_(entourage),
+      origine_(std::move(origine)),
       etat_(*profil.definition),
       hasard_(static_cast<std::mt19937::result_type>(
           std::chrono::steady_clock::now().time_since_epoch().count())) {
@@ -87,6 +90,21 @@ void FrmCle::construireEntete() {
   auto* title = label("Label1", fromUtf8(profil_.titre), {240, 120, 7000, 450}, this);
   title->setStyleSheet("font-size: 15pt; font-weight: bold;");
   label("Label2", fromUtf8(profil_.question), {240, 570, 7000, 360}, this);
+  for (const TexteCle& texte : profil_.definition->entete) {
+    label(fromUtf8(texte.nom), fromUtf8(texte.texte), texte.rect, this)
+        ->setStyleSheet("font-weight: bold;");
+  }
+  for (const TexteCle& texte : profil_.definition->avertissements) {
+    auto* warning = label(fromUtf8(texte.nom), fromUtf8(texte.texte), texte.rect, this);
+    warning->setStyleSheet("font-weight: bold; color: #800000;");
+    avertissements_.push_back(warning);
+  }
+  if (profil_.continuation) {
+    auto* back = new QPushButton("< - - - - - -  RETOUR", this);
+    back->setObjectName("BtnFrm1");
+    back->setGeometry(toPixels({240, 5340, 2400, 450}));
+    connect(back, &QPushButton::clicked, this, &FrmCle::BtnFrm1_Click);
+  }
   auto* quit = new PictureButton("BtnQuit", entourage_.images.image("QuitterRouge"),
                                  "Quitter la classification", this);
   quit->setGeometry(toPixels({11040, 120, 840, 840}));
@@ -129,7 +147,10 @@ void FrmCle::construireNoeud(int index, const NoeudCle& noeud) {
     QAbstractButton* button = construireReponse(noeud.reponses[r], controles);
     const ReponseCle& reponse = noeud.reponses[r];
     connect(button, &QAbstractButton::clicked, this, [this, index, r, &reponse] {
-      if (reponse.passage) return;
+      if (reponse.passage) {
+        passer();
+        return;
+      }
       etat_.repondre(index, static_cast<int>(r));
       appliquerEtat();
     });
@@ -143,8 +164,11 @@ QAbstractButton* FrmCle::construireReponse(const ReponseCle& reponse, Controles&
     button->setObjectName(fromUtf8(reponse.nom));
   } else {
     const bool oui = reponse.image == ImageReponse::Oui;
-    button = new PictureButton(fromUtf8(reponse.nom), entourage_.images.image(oui ? "Oui" : "Non"),
+    const std::string& picture = oui ? profil_.imageOui : profil_.imageNon;
+    button = new PictureButton(fromUtf8(reponse.nom), entourage_.images.image(fromUtf8(picture)),
                                oui ? "Oui" : "Non", this);
+    // A picture larger than its button is shown smaller, whole.
+    button->setIconSize(toPixels(reponse.rect).size() - QSize(8, 8));
   }
   button->setGeometry(toPixels(reponse.rect));
   controles.widgets.push_back(button);
@@ -255,11 +279,19 @@ void FrmCle::appliquerEtat() {
       widget->setVisible(etat_.feuilleVisible(static_cast<int>(i)));
     }
   }
+  for (QWidget* warning : avertissements_) warning->setVisible(etat_.avertissementVisible());
 }
 
 OptionsEleve FrmCle::options() const { return entourage_.prof.options(); }
 
 bool FrmCle::demarrer() {
+  if (origine_.appelante || navigateur()) {
+    espece_ = origine_.appelante ? origine_.appelante->espece() : origine_.especeNavigateur;
+    frmCompteur_->setVisible(options().compteur && !navigateur());
+    majCompteur();
+    afficher(espece_);
+    return true;
+  }
   const std::int16_t kind = profil_.vegetal;
   const OptionsEleve current = options();
   const bool possible =
@@ -286,9 +318,10 @@ void FrmCle::suivant() {
     FinExercice();
     return;
   }
-  programme_.exercice().especeSuivante(*espece);
+  espece_ = *espece;
+  programme_.exercice().especeSuivante(espece_);
   majCompteur();
-  afficher(*espece);
+  afficher(espece_);
 }
 
 std::optional<std::int16_t> FrmCle::choisirEspece() {
@@ -320,30 +353,78 @@ void FrmCle::afficher(std::int16_t numero) {
 }
 
 void FrmCle::valider(const FeuilleCle& feuille) {
-  Exercice& exercice = programme_.exercice();
-  exercice.enregistrerReponse(feuille.groupe);
+  // A single classification from the browser records nothing in the exercise.
+  if (!navigateur()) programme_.exercice().enregistrerReponse(feuille.groupe);
   const BaseEspeces& base = programme_.base();
-  const std::int16_t espece = exercice.EspeceCourante;
   const bool juste =
-      espece >= 1 && espece <= base.NbFiches() && base.fiche(espece).Groupe == feuille.code;
+      espece_ >= 1 && espece_ <= base.NbFiches() && base.fiche(espece_).Groupe == feuille.code;
   if (juste) {
     ReponseJuste();
-    suivant();
+    avancer(true);
     return;
   }
   ReponseFausse();
-  if (!options().reponse) suivant();
+  if (!options().reponse) avancer(false);
+}
+
+void FrmCle::avancer(bool juste) {
+  if (origine_.appelante) {
+    const QPointer<FrmCle> caller = origine_.appelante;
+    terminer();
+    caller->show();
+    caller->avancer(juste);
+    return;
+  }
+  if (!navigateur()) {
+    suivant();
+    return;
+  }
+  if (!juste) {
+    etat_.reinitialiser();
+    appliquerEtat();
+    return;
+  }
+  const FicheEspece& fiche = programme_.base().fiche(espece_);
+  if (origine_.afficherGroupe) {
+    origine_.afficherGroupe(PhraseGroupe::phrase(fiche.Vegetal, fiche.Groupe));
+  }
+  terminer();
+}
+
+void FrmCle::passer() {
+  suite_ = new FrmCle(programme_, *profil_.suite, entourage_,
+                      {this, origine_.especeNavigateur, origine_.afficherGroupe});
+  suite_->show();
+  suite_->demarrer();
+  hide();
+}
+
+void FrmCle::BtnFrm1_Click() {
+  const QPointer<FrmCle> caller = origine_.appelante;
+  terminer();
+  if (caller) caller->ramener();
+}
+
+void FrmCle::ramener() {
+  if (suite_ && suite_->isVisible()) {
+    suite_->raise();
+    suite_->activateWindow();
+    return;
+  }
+  show();
+  raise();
+  activateWindow();
 }
 
 void FrmCle::ReponseJuste() {
   FrmOuiNon(true, entourage_.images, this).exec();
-  ++programme_.exercice().NbBien;
+  if (!navigateur()) ++programme_.exercice().NbBien;
   majCompteur();
 }
 
 void FrmCle::ReponseFausse() {
   FrmOuiNon(false, entourage_.images, this).exec();
-  ++programme_.exercice().NbErreurs;
+  if (!navigateur()) ++programme_.exercice().NbErreurs;
   majCompteur();
 }
 
@@ -365,7 +446,7 @@ bool FrmCle::event(QEvent* event) {
 }
 
 void FrmCle::Form_Activate() {
-  frmCompteur_->setVisible(options().compteur);
+  frmCompteur_->setVisible(options().compteur && !navigateur());
   majCompteur();
 }
 
@@ -410,20 +491,24 @@ void FrmCle::aide(int index) {
 }
 
 void FrmCle::AfficherLoupe() {
-  const Exercice& exercice = programme_.exercice();
   FrmImageAide viewer(this);
   viewer.setLegende("");
-  viewer.chargerImage(programme_.dossier() / "data" /
-                      (std::to_string(exercice.EspeceCourante) + "grand.jpg"));
-  if (exercice.EspeceCourante >= 1 && exercice.EspeceCourante <= programme_.base().NbFiches()) {
-    viewer.setTag(fromUtf8(programme_.base().fiche(exercice.EspeceCourante).Nom));
+  viewer.chargerImage(programme_.dossier() / "data" / (std::to_string(espece_) + "grand.jpg"));
+  if (espece_ >= 1 && espece_ <= programme_.base().NbFiches()) {
+    viewer.setTag(fromUtf8(programme_.base().fiche(espece_).Nom));
   }
   viewer.exec();
 }
 
 void FrmCle::BtnQuit_Click() {
-  programme_.exercice().finDeParcours();
-  FinExercice();
+  const QPointer<FrmCle> caller = origine_.appelante;
+  if (navigateur()) {
+    terminer();
+  } else {
+    programme_.exercice().finDeParcours();
+    FinExercice();
+  }
+  if (caller) caller->terminer();
 }
 
 void FrmCle::FinExercice() {

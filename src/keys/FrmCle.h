@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 #include <random>
 #include <vector>
@@ -23,6 +24,16 @@ class FrmTemp;
 class Programme;
 struct OptionsEleve;
 
+class FrmCle;
+
+// How a key was opened: from the menu for an exercise, from the browser for a single
+// classification of one species, or by another key for the species it shows.
+struct OrigineCle {
+  QPointer<FrmCle> appelante;
+  std::int16_t especeNavigateur = 0;
+  std::function<void(const std::string&)> afficherGroupe;
+};
+
 // One key window: it builds every control of its key's table at load, then only shows and
 // hides them while the pupil walks the key. It presents species one after another, checks the
 // group validated, counts, and shows the recap when the pupil quits.
@@ -38,12 +49,16 @@ class FrmCle : public QWidget {
     QWidget& accueil;
   };
 
-  FrmCle(Programme& programme, const ProfilCle& profil, Entourage entourage);
+  FrmCle(Programme& programme, const ProfilCle& profil, Entourage entourage,
+         OrigineCle origine = {});
   ~FrmCle() override;
 
   // Presents the first species. When none can be presented the pupil is told so and the
   // window closes without a recap; returns false then.
   bool demarrer();
+  // Brings the key back to the front, or the key it handed its species over to.
+  void ramener();
+  std::int16_t espece() const { return espece_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -65,6 +80,12 @@ class FrmCle : public QWidget {
   void construireFiche();
   void construireCompteur();
   void appliquerEtat();
+  bool navigateur() const { return origine_.especeNavigateur > 0; }
+  // After a validation that moves on: the next species, or back to the browser or the key
+  // that handed the species over.
+  void avancer(bool juste);
+  void passer();
+  void BtnFrm1_Click();
 
   OptionsEleve options() const;
   void suivant();
@@ -86,10 +107,14 @@ class FrmCle : public QWidget {
   Programme& programme_;
   const ProfilCle& profil_;
   Entourage entourage_;
+  OrigineCle origine_;
   EtatCle etat_;
   std::mt19937 hasard_;
+  std::int16_t espece_ = 0;
   std::vector<Controles> noeuds_;
   std::vector<Controles> feuilles_;
+  std::vector<QWidget*> avertissements_;
+  QPointer<FrmCle> suite_;
   QFrame* frmImage_ = nullptr;
   QLabel* imgEspece_ = nullptr;
   QWidget* icoLoupe_ = nullptr;

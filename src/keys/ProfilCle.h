@@ -21,8 +21,15 @@ struct ProfilCle {
   bool dictionnaire = false;
   std::string aucuneEspece;  // notice when no species can be presented
   const DefinitionCle* definition = nullptr;
+  std::string imageOui = "Oui";
+  std::string imageNon = "Non";
+  // The key that an answer hands the species over to, and back.
+  const ProfilCle* suite = nullptr;
+  bool continuation = false;
 
-  static const ProfilCle& animal();
+  static const ProfilCle& animaux();
+  static const ProfilCle& invertebres();
+  static const ProfilCle& vegetaux();
 };
 
 }  // namespace sylvenor

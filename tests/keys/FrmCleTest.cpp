@@ -1,6 +1,7 @@
 #include "keys/FrmCle.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
@@ -39,16 +40,31 @@ class FrmCleTest : public test::WindowTest {
     programme().base().ajouter(fiche);
   }
 
-  FrmCle& ouvrir() {
+  FrmCle& ouvrir(const ProfilCle& profil = ProfilCle::animaux(), OrigineCle origine = {}) {
     delete cle_;
     prof_ = std::make_unique<FrmProf>(programme(), pictures_);
     numero_ = std::make_unique<FrmDemanderNumEsp>(programme().base());
-    cle_ = new FrmCle(programme(), ProfilCle::animal(), {pictures_, *prof_, *numero_, accueil_});
+    cle_ = new FrmCle(programme(), profil, {pictures_, *prof_, *numero_, accueil_},
+                      std::move(origine));
     cle_->show();
     demarre_ = cle_->demarrer();
     return *cle_;
   }
   void clic(const char* name) { click(*cle_, name); }
+  // The key window open now under that name (the invertebrate key is a window of its own).
+  static QWidget* fenetre(const QString& name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->objectName() == name && window->isVisible()) return window;
+    }
+    return nullptr;
+  }
+  void cliquerDans(const QString& window, const std::vector<const char*>& names) {
+    for (const char* name : names) {
+      QWidget* target = fenetre(window);
+      ASSERT_NE(target, nullptr) << window.toStdString() << " " << name;
+      click(*target, name);
+    }
+  }
   QString texte(const char* name) { return child<QLabel>(*cle_, name)->text(); }
   bool visible(const char* name) { return child<QWidget>(*cle_, name)->isVisible(); }
   void classerMammifere() {
@@ -211,6 +227,134 @@ TEST_F(FrmCleTest, ClosingTheWindowIsQuittingWithTheRecap) {
   fermeture();
   EXPECT_EQ(modals_.recaps.size(), 1);
   EXPECT_EQ(programme().exercice().RangEspece, 0);
+}
+
+struct Chemin {
+  std::int16_t vegetal;
+  std::int16_t groupe;
+  std::vector<const char*> cle;    // clicks in the key opened
+  std::vector<const char*> suite;  // clicks in the invertebrate key, after the hand-over
+};
+
+TEST_F(FrmCleTest, EveryLeafOfTheThreeKeysRecordsItsGroupThroughRealClicks) {
+  const std::vector<const char*> passage = {"Btn02", "Btn021"};
+  const std::vector<Chemin> chemins = {
+      {0, 0, {"Btn01", "Btn011", "BtnOK011"}, {}},
+      {0, 1, {"Btn01", "Btn012", "BtnOK012"}, {}},
+      {0, 3, {"Btn01", "Btn013", "BtnOK013"}, {}},
+      {0, 2, {"Btn01", "Btn014", "BtnOK014"}, {}},
+      {0, 4, {"Btn01", "Btn015", "BtnOK015"}, {}},
+      {0, 8, passage, {"Btn01", "Btn011", "Btn0111", "BtnOK0111"}},
+      {0, 5, passage, {"Btn01", "Btn011", "Btn0112", "BtnOK0112"}},
+      {0, 9, passage, {"Btn01", "Btn012", "BtnOK012"}},
+      {0, 7, passage, {"Btn01", "Btn013", "BtnOK013"}},
+      {0, 10, passage, {"Btn02", "Btn021", "Btn0211", "BtnOK0211"}},
+      {0, 11, passage, {"Btn02", "Btn021", "Btn0212", "BtnOK0212"}},
+      {0, 12, passage, {"Btn02", "Btn022", "Btn0221", "BtnOK0221"}},
+      {0, 6, passage, {"Btn02", "Btn022", "Btn0222", "BtnOK0222"}},
+      {-1, 0, {"Btn01", "Btn012", "BtnOK012"}, {}},
+      {-1, 1, {"Btn01", "Btn013", "BtnOK013"}, {}},
+      {-1, 2, {"Btn02", "Btn021", "Btn0211", "BtnOK0211"}, {}},
+      {-1, 3, {"Btn02", "Btn021", "Btn0212", "BtnOK0212"}, {}},
+      {-1, 4, {"Btn02", "Btn022", "Btn0221", "BtnOK0221"}, {}},
+      {-1, 5, {"Btn02", "Btn022", "Btn0222", "BtnOK0222"}, {}}};
+  for (const Chemin& chemin : chemins) {
+    programme().base().setNbFiches(0);
+    ajouter("Espèce", chemin.vegetal, chemin.groupe);
+    const bool plante = chemin.vegetal == -1;
+    ouvrir(plante ? ProfilCle::vegetaux() : ProfilCle::animaux());
+    modals_.couleurs.clear();
+    cliquerDans(plante ? "Frm3" : "Frm2", chemin.cle);
+    if (!chemin.suite.empty()) cliquerDans("Frm2b", chemin.suite);
+    EXPECT_EQ(modals_.couleurs, QStringList{"vert"}) << chemin.vegetal << " " << chemin.groupe;
+    // Back in the key opened, at its first criterion, with the next species.
+    EXPECT_TRUE(fenetre("Frm2b") == nullptr || QTest::qWaitFor([] { return !fenetre("Frm2b"); }));
+    EXPECT_EQ(programme().exercice().NbBien, 1);
+    programme().exercice().nouvelEleve("");
+  }
+}
+
+TEST_F(FrmCleTest, TheInvertebrateKeyGoesOnWithTheSameSpeciesAndComesBack) {
+  ajouter("Cloporte", 0, 5);
+  ouvrir();
+  clic("Btn02");
+  clic("Btn021");
+  QWidget* suite = fenetre("Frm2b");
+  ASSERT_NE(suite, nullptr);
+  EXPECT_FALSE(cle_->isVisible());
+  EXPECT_TRUE(child<QWidget>(*suite, "Text1")->isVisible());
+  EXPECT_TRUE(child<QWidget>(*suite, "Interrogation(0)")->isVisible());
+  EXPECT_FALSE(child<QWidget>(*suite, "Text01")->isVisible());
+  EXPECT_EQ(child<QLabel>(*suite, "LblNom")->text(), texte("LblNom"));
+  click(*suite, "Btn01");
+  click(*suite, "Btn011");
+  click(*suite, "Btn0111");
+  EXPECT_TRUE(child<QWidget>(*suite, "Text0111")->isVisible());
+  click(*suite, "Btn013");
+  EXPECT_FALSE(child<QWidget>(*suite, "Text011")->isVisible());
+  EXPECT_FALSE(child<QWidget>(*suite, "Text0111")->isVisible());
+  EXPECT_TRUE(child<QWidget>(*suite, "Text013")->isVisible());
+  click(*suite, "Btn02");
+  EXPECT_FALSE(child<QWidget>(*suite, "Text013")->isVisible());
+  click(*suite, "BtnFrm1");
+  EXPECT_TRUE(QTest::qWaitFor([] { return fenetre("Frm2b") == nullptr; }));
+  EXPECT_TRUE(cle_->isVisible());
+  EXPECT_TRUE(visible("Text02"));  // as it was left
+  EXPECT_EQ(programme().exercice().RangEspece, 1);
+  EXPECT_EQ(modals_.couleurs.size(), 0);
+  // A wrong group in the invertebrate key stays there; quitting it gives the recap.
+  clic("Btn021");
+  cliquerDans("Frm2b", {"Btn01", "Btn012", "BtnOK012"});
+  EXPECT_EQ(modals_.couleurs, QStringList{"rouge"});
+  ASSERT_NE(fenetre("Frm2b"), nullptr);
+  cliquerDans("Frm2b", {"BtnQuit"});
+  EXPECT_TRUE(QTest::qWaitFor([this] { return cle_.isNull() && fenetre("Frm2b") == nullptr; }));
+  ASSERT_EQ(modals_.recaps.size(), 1);
+  // The species still on screen is left out; its error stays counted.
+  EXPECT_TRUE(modals_.recaps[0].contains(
+      "Nombre d'espèces à classer: 0\nNombre d'espèces bien classées: 0\nNombre d'erreurs: 1"));
+  EXPECT_TRUE(accueil_.isVisible());
+}
+
+TEST_F(FrmCleTest, ThePlantWarningShowsWithTheWaterAnswersOnly) {
+  ajouter("Fucus", -1, 4);
+  ouvrir(ProfilCle::vegetaux());
+  EXPECT_TRUE(visible("Interrogation(1)"));
+  EXPECT_FALSE(visible("LblAttention"));
+  clic("Btn02");
+  clic("Btn022");
+  EXPECT_FALSE(visible("LblAttention"));
+  clic("Btn0221");
+  EXPECT_TRUE(visible("LblAttention"));
+  clic("Btn0222");
+  EXPECT_TRUE(visible("LblAttention"));
+  EXPECT_TRUE(visible("Text0222"));
+  clic("Btn021");
+  EXPECT_FALSE(visible("LblAttention"));
+  EXPECT_FALSE(visible("Text0222"));
+  EXPECT_TRUE(visible("Text021"));
+}
+
+TEST_F(FrmCleTest, ASingleClassificationFromTheBrowserRecordsNothingAndTellsTheGroup) {
+  ajouter("Lichen des murs", -1, 5);
+  programme().exercice().NbBien = 4;
+  std::string phrase;
+  ouvrir(ProfilCle::vegetaux(), {nullptr, 1, [&phrase](const std::string& p) { phrase = p; }});
+  EXPECT_FALSE(visible("FrmCompteur"));
+  clic("Btn01");
+  clic("Btn012");
+  clic("BtnOK012");  // wrong: not counted, and the pupil looks again
+  EXPECT_TRUE(visible("Text012"));
+  clic("Btn02");
+  clic("Btn022");
+  clic("Btn0222");
+  clic("BtnOK0222");
+  fermeture();
+  EXPECT_EQ(phrase, "Cette plante est un Lichen.");
+  EXPECT_EQ(programme().exercice().NbBien, 4);
+  EXPECT_EQ(programme().exercice().NbErreurs, 0);
+  EXPECT_EQ(programme().exercice().RangEspece, 0);
+  EXPECT_TRUE(modals_.recaps.isEmpty());
 }
 
 }  // namespace
