@@ -4,12 +4,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMap>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <iostream>
+#include <vector>
 
 #include "app/Programme.h"
 #include "app/Splashscreen.h"
@@ -111,6 +113,40 @@ bool walkAnimalKey(QWidget& start, ModalAnswers& answers, const QString& out) {
   return ok;
 }
 
+// Walks a key window by clicks, takes its picture, then quits it (the recap is answered).
+bool walkKey(QWidget& start, const char* entry,
+             const std::vector<std::pair<const char*, const char*>>& clicks, const char* shown,
+             const QString& file) {
+  clickButton(start, entry);
+  QTest::qWait(300);
+  for (const auto& [windowName, button] : clicks) {
+    QWidget* key = window(windowName);
+    if (key == nullptr) return false;
+    QTest::mouseClick(key->findChild<QAbstractButton*>(button), Qt::LeftButton);
+    QTest::qWait(100);
+  }
+  QWidget* key = window(shown);
+  if (key == nullptr) return false;
+  const bool ok = save(*key, file);
+  clickButton(*key, "BtnQuit");
+  QTest::qWait(300);
+  return ok;
+}
+
+// The browser on the species of its list at the given row.
+bool walkBrowser(QWidget& start, const QString& out) {
+  clickButton(start, "Command1");
+  QTest::qWait(300);
+  QWidget* browser = window("Form4");
+  if (browser == nullptr) return false;
+  auto* list = browser->findChild<QListWidget*>("ListEsp");
+  if (list == nullptr || list->count() < 12) return false;
+  list->scrollToItem(list->item(11));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(11)).center());
+  return save(*browser, out + "/navigateur.png");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -136,5 +172,17 @@ int main(int argc, char* argv[]) {
   ok = save(start.frmProf(), out + "/professeur.png") && ok;
   start.frmProf().hide();
   ok = walkAnimalKey(start, answers, out) && ok;
+  ok = walkKey(start, "Command3",
+               {{"Frm2", "Btn02"},
+                {"Frm2", "Btn021"},
+                {"Frm2b", "Btn01"},
+                {"Frm2b", "Btn011"},
+                {"Frm2b", "Btn0112"}},
+               "Frm2b", out + "/cle-invertebres.png") &&
+       ok;
+  ok = walkKey(start, "Command5", {{"Frm3", "Btn02"}, {"Frm3", "Btn022"}, {"Frm3", "Btn0221"}},
+               "Frm3", out + "/cle-vegetaux.png") &&
+       ok;
+  ok = walkBrowser(start, out) && ok;
   return ok ? 0 : 1;
 }

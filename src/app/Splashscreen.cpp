@@ -13,10 +13,12 @@
 #include "app/PictureButton.h"
 #include "app/Programme.h"
 #include "app/Securite.h"
+#include "browse/Form4.h"
 #include "browse/FrmAide.h"
 #include "keys/FrmCle.h"
 #include "keys/FrmDemanderNumEsp.h"
 #include "platform/Twips.h"
+#include "species/SpeciesCodes.h"
 #include "teacher/FrmProf.h"
 #include "workshop/FrmEntrerNom.h"
 
@@ -95,9 +97,9 @@ void Splashscreen::construireMenu() {
   lblNomEleve_->setObjectName("LblNomEleve");
   lblNomEleve_->setStyleSheet("font-weight: bold;");
   lblNomEleve_->setGeometry(rectTwips(240, 1980, 7020, 330));
-  // The browser and the workshop come with later versions.
-  ajouterEntreeMenu(0, "Command1", "Label4", "- Entrer dans le Fichier du Vivant")
-      ->setEnabled(false);
+  connect(ajouterEntreeMenu(0, "Command1", "Label4", "- Entrer dans le Fichier du Vivant"),
+          &QAbstractButton::clicked, this, &Splashscreen::Command1_Click);
+  // The workshop comes with a later version.
   ajouterEntreeMenu(1, "Command2", "Label1", "- Créer sa propre classification")->setEnabled(false);
   connect(ajouterEntreeMenu(2, "Command3", "Label3", "- Classer un animal"),
           &QAbstractButton::clicked, this, &Splashscreen::Command3_Click);
@@ -143,6 +145,35 @@ void Splashscreen::BtnEleve_Click() {
   entry.exec();
   lblNomEleve_->setText(QString::fromStdString(programme_.exercice().NomEleve));
   setHauteur(kHauteurDeployee);
+}
+
+void Splashscreen::Command1_Click() {
+  if (!frm4_) {
+    frm4_ = new Form4(programme_, *frmTemp_,
+                      [this](std::int16_t numero) { classerDepuisNavigateur(numero); });
+  }
+  frm4_->show();
+  frm4_->raise();
+  frm4_->activateWindow();
+}
+
+void Splashscreen::classerDepuisNavigateur(std::int16_t numero) {
+  if (cleNavigateur_) {
+    cleNavigateur_->ramener();
+    return;
+  }
+  const bool animal = programme_.base().fiche(numero).Vegetal == kAnimal;
+  OrigineCle origine{nullptr, numero, [this](const std::string& phrase) {
+                       if (!frm4_) return;
+                       frm4_->afficherGroupe(QString::fromStdString(phrase));
+                       frm4_->raise();
+                       frm4_->activateWindow();
+                     }};
+  cleNavigateur_ =
+      new FrmCle(programme_, animal ? ProfilCle::animaux() : ProfilCle::vegetaux(),
+                 {*frmTemp_, *frmProf_, *frmDemanderNumEsp_, *this}, std::move(origine));
+  cleNavigateur_->show();
+  cleNavigateur_->demarrer();
 }
 
 void Splashscreen::Command3_Click() { ouvrirCle(frm2_, ProfilCle::animaux()); }

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <cstdint>
 #include <memory>
 
 class QFrame;
@@ -12,6 +13,7 @@ class QPushButton;
 
 namespace sylvenor {
 
+class Form4;
 class FrmAide;
 class FrmCle;
 class FrmDemanderNumEsp;
@@ -53,6 +55,8 @@ class Splashscreen : public QWidget {
   void BtnProfesseur_Click();
   void Command6_Click();
   void BtnQuit_Click();
+  void Command1_Click();
+  void classerDepuisNavigateur(std::int16_t numero);
   void Command3_Click();
   void Command4_Click();
   void Command5_Click();
@@ -67,6 +71,8 @@ class Splashscreen : public QWidget {
   // The windows that exist once: a menu entry brings them back to the front.
   QPointer<FrmCle> frm2_;
   QPointer<FrmCle> frm3_;
+  QPointer<Form4> frm4_;
+  QPointer<FrmCle> cleNavigateur_;
   QPointer<FrmAide> frmAide_;
   PictureButton* btnEleve_ = nullptr;
   PictureButton* btnProfesseur_ = nullptr;

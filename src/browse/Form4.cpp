@@ -28,8 +28,8 @@ constexpr int kLargeurGauche = 3600;
 constexpr int kDroite = 4200;
 constexpr int kLargeurDroite = 6720;
 constexpr int kHautPhoto = 960;
-constexpr int kLargeurPhoto = 4800;
-constexpr int kHauteurPhoto = 3600;
+constexpr int kLargeurPhoto = 4890;  // a 320 by 240 photograph and the frame around it
+constexpr int kHauteurPhoto = 3690;
 constexpr int kHauteurLigne = 330;
 
 constexpr std::array<const char*, 3> kTypes = {"Tous les êtres vivants", "Tous les animaux",
@@ -92,6 +92,9 @@ void Form4::construireChoix() {
   listEsp_->setObjectName("ListEsp");
   listEsp_->setAccessibleName("Liste des êtres vivants");
   listEsp_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // The names keep their blank padding: only the blanks would ever scroll into view.
+  listEsp_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  listEsp_->setTextElideMode(Qt::ElideNone);
   listEsp_->setGeometry(rectTwips(kGauche, 2520, kLargeurGauche, 5400));
   connect(listEsp_, &QListWidget::itemSelectionChanged, this, &Form4::ListEsp_Click);
   lblNbEsp_ =
@@ -111,14 +114,14 @@ void Form4::construireFiche(const FrmTemp& images) {
   connect(static_cast<QAbstractButton*>(icoLoupe_), &QAbstractButton::clicked, this,
           &Form4::IcoLoupe_Click);
 
-  lblNom_ = label("LblNom", "", rectTwips(kDroite, 4680, kLargeurDroite, 360), this);
+  lblNom_ = label("LblNom", "", rectTwips(kDroite, 4740, kLargeurDroite, 360), this);
   lblNom_->setStyleSheet("font-weight: bold;");
-  lblGroupe_ = label("LblGroupe", "", rectTwips(kDroite, 5040, kLargeurDroite, 360), this);
+  lblGroupe_ = label("LblGroupe", "", rectTwips(kDroite, 5100, kLargeurDroite, 360), this);
   lblGroupe_->setStyleSheet("font-weight: bold; color: #00308f;");
 
   auto* frame2 = new QGroupBox("Informations", this);
   frame2->setObjectName("Frame2");
-  frame2->setGeometry(rectTwips(kDroite, 5460, kLargeurDroite, 2460));
+  frame2->setGeometry(rectTwips(kDroite, 5520, kLargeurDroite, 2400));
   for (std::size_t i = 0; i < lblInfo_.size(); ++i) {
     const int top = 300 + static_cast<int>(i) * 345;
     lblInfo_[i] = label(QString("LblInfo(%1)").arg(i), "*",

@@ -242,7 +242,7 @@ DefinitionCle construireVegetal() {
   cle.feuilles[5].avertit = true;
   cle.avertissements = {{"LblAttention",
                          "Attention: certaines algues ne sont pas aquatiques !",
-                         {5400, 5700, 3800, 240}}};
+                         {5400, 5700, 6300, 240}}};
   return cle;
 }
 

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 #include "platform/Twips.h"
@@ -95,6 +96,39 @@ TEST_F(SplashscreenTest, TheAnimalKeyOpensOnceAndHandsBackToTheStartScreen) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return keys() == 0; }));
   EXPECT_EQ(modals.recaps.size(), 1);
   EXPECT_TRUE(start().isVisible());
+}
+
+QWidget* visibleWindow(const QString& name) {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->objectName() == name && window->isVisible()) return window;
+  }
+  return nullptr;
+}
+
+TEST_F(SplashscreenTest, ASpeciesOfTheBrowserIsClassifiedOnceAndTheBrowserTellsItsGroup) {
+  start();
+  FicheEspece lichen;
+  lichen.Nom = "Xanthorie murale";
+  lichen.Vegetal = -1;
+  lichen.Groupe = 5;
+  programme().base().ajouter(lichen);
+  test::ModalDriver modals;
+  click(start(), "Command1");
+  QWidget* browser = visibleWindow("Form4");
+  ASSERT_NE(browser, nullptr);
+  auto* list = child<QListWidget>(*browser, "ListEsp");
+  ASSERT_EQ(list->count(), 1);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(0)).center());
+  click(*browser, "BtnGo");
+  QWidget* key = visibleWindow("Frm3");
+  ASSERT_NE(key, nullptr);
+  for (const char* name : {"Btn02", "Btn022", "Btn0222", "BtnOK0222"}) click(*key, name);
+  EXPECT_TRUE(QTest::qWaitFor([] { return visibleWindow("Frm3") == nullptr; }));
+  EXPECT_EQ(child<QLabel>(*browser, "LblGroupe")->text(), "Cette plante est un Lichen.");
+  EXPECT_EQ(programme().exercice().NbBien, 0);
+  EXPECT_EQ(programme().exercice().RangEspece, 0);
+  EXPECT_TRUE(modals.recaps.isEmpty());
 }
 
 TEST_F(SplashscreenTest, TheDictionaryOpensFromTheMenu) {
