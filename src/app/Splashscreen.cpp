@@ -27,10 +27,6 @@ namespace {
 
 constexpr int kLargeur = 7500;  // twips
 
-QRect rectTwips(int left, int top, int width, int height) {
-  return {twips(left), twips(top), twips(width), twips(height)};
-}
-
 }  // namespace
 
 Splashscreen::Splashscreen(Programme& programme)

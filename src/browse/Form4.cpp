@@ -40,10 +40,6 @@ constexpr std::array<const char*, 6> kRubriquesAnimal = {
 constexpr std::array<const char*, 6> kRubriquesVegetal = {
     "FLEURS: ", "GRAINES: ", "FRUITS: ", "RACINES: ", "LIEU DE VIE: ", "Autres infos: "};
 
-QRect rectTwips(int left, int top, int width, int height) {
-  return {twips(left), twips(top), twips(width), twips(height)};
-}
-
 QLabel* label(const QString& name, const QString& text, const QRect& rect, QWidget* parent) {
   auto* created = new QLabel(text, parent);
   created->setObjectName(name);

@@ -23,11 +23,6 @@ constexpr int kLargeurBouton = 2175;
 constexpr int kHauteurBouton = 495;
 constexpr int kEcartBouton = 120;
 constexpr int kMargeBas = 250;
-constexpr int kTwipsParPixel = 15;
-
-QRect rectTwips(int left, int top, int width, int height) {
-  return {twips(left), twips(top), twips(width), twips(height)};
-}
 
 // Whole pixels that hold at least this many twips.
 int pixelsCouvrant(int value) { return (value + kTwipsParPixel - 1) / kTwipsParPixel; }

@@ -38,9 +38,7 @@ constexpr RectTwips kCadrePhoto{0, 5940, 4920, 3720};
 constexpr RectTwips kFiche{4920, 0, 4200, 3300};
 constexpr RectTwips kCompteur{9240, 5940, 2640, 2280};
 
-QRect toPixels(const RectTwips& r) {
-  return {twips(r.left), twips(r.top), twips(r.width), twips(r.height)};
-}
+QRect toPixels(const RectTwips& r) { return rectTwips(r.left, r.top, r.width, r.height); }
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 

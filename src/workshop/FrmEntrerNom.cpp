@@ -20,10 +20,6 @@ constexpr int kLargeur = 7350;  // twips, client area
 constexpr int kHauteur = 1875;
 constexpr int kDelaiFocus = 1000;  // ms
 
-QRect rectTwips(int left, int top, int width, int height) {
-  return {twips(left), twips(top), twips(width), twips(height)};
-}
-
 QString fromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
