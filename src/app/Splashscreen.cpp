@@ -154,10 +154,8 @@ void Splashscreen::Command1_Click() {
 }
 
 void Splashscreen::classerDepuisNavigateur(std::int16_t numero) {
-  if (cleNavigateur_) {
-    cleNavigateur_->ramener();
-    return;
-  }
+  // The species chosen now replaces any earlier single classification still open.
+  if (cleNavigateur_) cleNavigateur_->close();
   const bool animal = programme_.base().fiche(numero).Vegetal == kAnimal;
   OrigineCle origine{nullptr, numero, [this](const std::string& phrase) {
                        if (!frm4_) return;
@@ -167,7 +165,8 @@ void Splashscreen::classerDepuisNavigateur(std::int16_t numero) {
                      }};
   cleNavigateur_ =
       new FrmCle(programme_, animal ? ProfilCle::animaux() : ProfilCle::vegetaux(),
-                 {*frmTemp_, *frmProf_, *frmDemanderNumEsp_, *this}, std::move(origine));
+                 {*frmTemp_, *frmProf_, *frmDemanderNumEsp_, *this, [this] { Command4_Click(); }},
+                 std::move(origine));
   cleNavigateur_->show();
   cleNavigateur_->demarrer();
 }
@@ -182,7 +181,9 @@ void Splashscreen::ouvrirCle(QPointer<FrmCle>& cle, const ProfilCle& profil) {
     cle->ramener();
     return;
   }
-  cle = new FrmCle(programme_, profil, {*frmTemp_, *frmProf_, *frmDemanderNumEsp_, *this});
+  cle =
+      new FrmCle(programme_, profil,
+                 {*frmTemp_, *frmProf_, *frmDemanderNumEsp_, *this, [this] { Command4_Click(); }});
   cle->show();
   cle->demarrer();
 }

@@ -14,7 +14,6 @@
 #include "app/FrmTemp.h"
 #include "app/PictureButton.h"
 #include "app/Programme.h"
-#include "browse/FrmAide.h"
 #include "browse/FrmImageAide.h"
 #include "keys/FrmDemanderNumEsp.h"
 #include "keys/FrmOuiNon.h"
@@ -112,10 +111,7 @@ void FrmCle::construireEntete() {
   dictionary->setObjectName("BtnAide");
   dictionary->setGeometry(toPixels({8640, 240, 1980, 450}));
   connect(dictionary, &QPushButton::clicked, this, [this] {
-    if (!dictionnaire_) dictionnaire_ = new FrmAide();
-    dictionnaire_->show();
-    dictionnaire_->raise();
-    dictionnaire_->activateWindow();
+    if (entourage_.dictionnaire) entourage_.dictionnaire();
   });
 }
 
@@ -285,7 +281,7 @@ OptionsEleve FrmCle::options() const { return entourage_.prof.options(); }
 bool FrmCle::demarrer() {
   if (origine_.appelante || navigateur()) {
     espece_ = origine_.appelante ? origine_.appelante->espece() : origine_.especeNavigateur;
-    frmCompteur_->setVisible(options().compteur && !navigateur());
+    frmCompteur_->setVisible(options().compteur);
     majCompteur();
     afficher(espece_);
     return true;
@@ -309,6 +305,11 @@ void FrmCle::suivant() {
   etat_.reinitialiser();
   appliquerEtat();
   frmCompteur_->setVisible(options().compteur);
+  // The panel already counts the species to come while the pupil chooses its number.
+  Exercice& exercice = programme_.exercice();
+  exercice.NbAideEspece = 0;
+  lblCompteAide_->setText(compteAide(exercice));
+  lblEssai_->setText(QString::number(exercice.RangEspece + 1));
   const auto espece = choisirEspece();
   if (!espece) {
     // The teacher changed the base or the filters during the run.
@@ -444,7 +445,7 @@ bool FrmCle::event(QEvent* event) {
 }
 
 void FrmCle::Form_Activate() {
-  frmCompteur_->setVisible(options().compteur && !navigateur());
+  frmCompteur_->setVisible(options().compteur);
   majCompteur();
 }
 

@@ -17,7 +17,6 @@ class QLabel;
 
 namespace sylvenor {
 
-class FrmAide;
 class FrmDemanderNumEsp;
 class FrmProf;
 class FrmTemp;
@@ -47,6 +46,7 @@ class FrmCle : public QWidget {
     const FrmProf& prof;
     FrmDemanderNumEsp& numero;
     QWidget& accueil;
+    std::function<void()> dictionnaire;  // opens the program's one dictionary
   };
 
   FrmCle(Programme& programme, const ProfilCle& profil, Entourage entourage,
@@ -128,7 +128,6 @@ class FrmCle : public QWidget {
   QLabel* lblErreur_ = nullptr;
   QLabel* barcolor_ = nullptr;
   QLabel* lblPourcent_ = nullptr;
-  QPointer<FrmAide> dictionnaire_;
   bool fini_ = false;
 };
 

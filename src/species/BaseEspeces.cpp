@@ -44,6 +44,8 @@ void BaseEspeces::ChargerBase(FileAccess& files, const std::filesystem::path& pr
   }
   nbFiches_ = static_cast<std::int16_t>(count);
   erreurLecture_ = file.erreur == FileError::NonTrouve ? FileError::Aucune : file.erreur;
+  // A fresh installation starts with an empty base file, where the folder allows it.
+  if (file.erreur == FileError::NonTrouve) files.replace(cheminBase(programDir), "");
   surplus_ = file.octets.size() == kTailleMax + RecordCodec::kTailleFiche;
 }
 

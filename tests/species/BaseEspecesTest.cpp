@@ -130,6 +130,10 @@ TEST_F(BaseEspecesTest, MissingDataFolderGivesAnEmptyBaseAndARefusedRewriteIsRep
   EXPECT_EQ(base.NbFiches(), 0);
   ASSERT_TRUE(base.ajouter(FicheEspece{}));
   EXPECT_EQ(base.EnregBase(files_, dir_.path()), FileError::NonTrouve);
+  // With its folder there, a fresh installation gets an empty base file.
+  std::filesystem::create_directories(baseFile().parent_path());
+  EXPECT_EQ(load().NbFiches(), 0);
+  EXPECT_TRUE(std::filesystem::exists(baseFile()));
 }
 
 TEST_F(BaseEspecesTest, ReadOnlyFolderRefusesTheRewriteAndKeepsTheFile) {

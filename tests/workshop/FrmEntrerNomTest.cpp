@@ -1,31 +1,18 @@
 #include "workshop/FrmEntrerNom.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
+#include <tuple>
 
-#include "platform/Twips.h"
+#include "keys/Exercice.h"
+#include "support/ModalDriver.h"
 #include "support/WindowTest.h"
 
 namespace sylvenor {
 namespace {
 
-// Types as the keyboard does; QTest::keyClicks knows only ASCII keys.
-void typeText(QWidget* widget, const QString& text) {
-  for (const QChar c : text) {
-    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-  }
-}
-
-// Title, text, icon and buttons of the refusal, as watchMessages() notes them.
-const QString kRefus =
-    QString("Attention|Pour le nom: uniquement des lettres et des chiffres|%1|%2")
-        .arg(QMessageBox::NoIcon)
-        .arg(QMessageBox::Ok);
+const QString kRefus = "message: Attention: Pour le nom: uniquement des lettres et des chiffres";
 
 std::string padded(const std::string& name) {
   return name + std::string(60 - QString::fromStdString(name).size(), ' ');
@@ -33,58 +20,36 @@ std::string padded(const std::string& name) {
 
 class FrmEntrerNomTest : public test::WindowTest {
  protected:
+  FrmEntrerNomTest() {
+    // The name window stays for the test to drive; only the messages are answered.
+    modals_.avant = [](QWidget& window) { return qobject_cast<QMessageBox*>(&window) == nullptr; };
+  }
   Exercice& exercice() { return programme().exercice(); }
-  void open() {
+  void open(const std::string& former = "") {
+    if (!former.empty()) exercice().nouvelEleve(former);
     entry_ = std::make_unique<FrmEntrerNom>(exercice());
     entry_->show();
     EXPECT_TRUE(QTest::qWaitForWindowActive(entry_.get()));
   }
   QLineEdit* box() { return child<QLineEdit>(*entry_, "TxtNomEleve"); }
-  // The pupil clicks into the box, replaces what it holds and types.
+  // The pupil clicks into the box, replaces what it holds and types, as the keyboard does:
+  // QTest::keyClicks knows only ASCII keys.
   void type(const QString& text) {
     QTest::mouseClick(box(), Qt::LeftButton);
     box()->selectAll();
     QTest::keyClick(box(), Qt::Key_Delete);
-    typeText(box(), text);
+    for (const QChar c : text) {
+      QTest::sendKeyEvent(QTest::Click, box(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
   }
-  void pressEnter() { QTest::keyClick(box(), Qt::Key_Return); }
   bool stillOpen() { return entry_->isVisible() && entry_->result() != QDialog::Accepted; }
-  // Answers with OK every message box that opens, and keeps what it said.
-  void watchMessages() {
-    QObject::connect(&poll_, &QTimer::timeout, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        messages_ << box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon()) +
-                         "|" + QString::number(box->standardButtons());
-        box->accept();
-      }
-    });
-    poll_.start(0);
-  }
 
+  test::ModalDriver modals_;
   std::unique_ptr<FrmEntrerNom> entry_;
-  QTimer poll_;
-  QStringList messages_;
 };
 
-TEST_F(FrmEntrerNomTest, LooksAsDesigned) {
-  open();
-  EXPECT_EQ(entry_->size(), QSize(twips(7350), twips(1875)));
-  EXPECT_TRUE(entry_->windowTitle().isEmpty());
-  EXPECT_TRUE(entry_->isModal());
-  EXPECT_EQ(entry_->palette().color(QPalette::Window), QColor(128, 128, 255));
-  EXPECT_EQ(child<QLabel>(*entry_, "Label4")->text(), "Qui es-tu ?");
-  EXPECT_EQ(child<QLabel>(*entry_, "Label1")->text(),
-            "Entre ton nom dans la zone ci-dessous et clique sur \"Continuer\".");
-  EXPECT_EQ(box()->text(), "<< Entrer un nom ici >>");
-  EXPECT_TRUE(box()->font().bold());
-  EXPECT_EQ(box()->font().pointSize(), 12);
-  EXPECT_EQ(box()->palette().color(QPalette::Base), QColor(255, 192, 192));
-  EXPECT_EQ(child<QAbstractButton>(*entry_, "Command1")->text(), "Continuer");
-}
-
 TEST_F(FrmEntrerNomTest, ContinuingAtOnceStaysOpenAndOffersTheFormerName) {
-  exercice().nouvelEleve("  Léo");
-  open();
+  open("  Léo");
   EXPECT_FALSE(box()->hasFocus());
   click(*entry_, "Command1");
   EXPECT_TRUE(stillOpen());
@@ -103,19 +68,18 @@ TEST_F(FrmEntrerNomTest, OneSecondAfterOpeningTheBoxHasTheFocus) {
 }
 
 TEST_F(FrmEntrerNomTest, EachRefusedCharacterGivesOneMessageAndEmptiesTheBox) {
-  exercice().nouvelEleve("Léo");
-  open();
-  watchMessages();
+  open("Léo");
   for (const QString refused : {"/", "\\", "*", "?", "=", ":", "+"}) {
-    messages_.clear();
+    SCOPED_TRACE(refused.toStdString());
+    modals_.vus.clear();
     type("Tom" + refused + "2");
     // Enter once, and the button for the others: each gives exactly one message.
     if (refused == "/") {
-      pressEnter();
+      QTest::keyClick(box(), Qt::Key_Return);
     } else {
       click(*entry_, "Command1");
     }
-    EXPECT_EQ(messages_, QStringList{kRefus}) << refused.toStdString();
+    EXPECT_EQ(modals_.vus, QStringList{kRefus});
     EXPECT_TRUE(stillOpen());
     EXPECT_TRUE(box()->text().isEmpty());
     EXPECT_EQ(entry_->focusWidget(), box());
@@ -124,16 +88,14 @@ TEST_F(FrmEntrerNomTest, EachRefusedCharacterGivesOneMessageAndEmptiesTheBox) {
 }
 
 TEST_F(FrmEntrerNomTest, BlanksEscapeAndClosingLeaveTheWindowOpenAndTheNameUnchanged) {
-  exercice().nouvelEleve("Léo");
-  open();
-  watchMessages();
+  open("Léo");
   type("     ");
-  pressEnter();
+  QTest::keyClick(box(), Qt::Key_Return);
   click(*entry_, "Command1");
   QTest::keyClick(entry_.get(), Qt::Key_Escape);
   EXPECT_FALSE(entry_->close());
   QTest::qWait(20);
-  EXPECT_TRUE(messages_.isEmpty());
+  EXPECT_TRUE(modals_.vus.isEmpty());
   EXPECT_TRUE(stillOpen());
   EXPECT_EQ(exercice().NomEleve, padded("Léo"));
 }
@@ -154,25 +116,16 @@ TEST_F(FrmEntrerNomTest, AcceptedNamesAreStoredOnSixtyCharacters) {
   }
 }
 
-TEST_F(FrmEntrerNomTest, TheSameNameAgainZeroesTheCountersAndEndsTheWait) {
-  exercice().nouvelEleve("Léo");
-  exercice().NbAideTotal = 3;
-  exercice().RangEspece = 4;
-  exercice().NbBien = 2;
-  exercice().NbErreurs = 1;
-  FrmEntrerNom entry(exercice());
-  QTimer::singleShot(0, [&] {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&entry));
-    auto* edit = entry.findChild<QLineEdit*>("TxtNomEleve");
-    QTest::mouseClick(edit, Qt::LeftButton);
-    QTest::keyClick(edit, Qt::Key_Enter);
-  });
-  EXPECT_EQ(entry.exec(), QDialog::Accepted);
-  EXPECT_EQ(exercice().NomEleve, padded("Léo"));
-  EXPECT_EQ(exercice().NbAideTotal, 0);
-  EXPECT_EQ(exercice().RangEspece, 0);
-  EXPECT_EQ(exercice().NbBien, 0);
-  EXPECT_EQ(exercice().NbErreurs, 0);
+TEST_F(FrmEntrerNomTest, TheSameNameAgainWithTheKeypadEnterZeroesTheCounters) {
+  open("Léo");
+  Exercice& e = exercice();
+  std::tie(e.NbAideTotal, e.RangEspece, e.NbBien, e.NbErreurs) = std::tuple(3, 4, 2, 1);
+  QTest::mouseClick(box(), Qt::LeftButton);
+  QTest::keyClick(box(), Qt::Key_Enter);
+  EXPECT_EQ(entry_->result(), QDialog::Accepted);
+  EXPECT_EQ(e.NomEleve, padded("Léo"));
+  EXPECT_EQ((std::vector<int>{e.NbAideTotal, e.RangEspece, e.NbBien, e.NbErreurs}),
+            std::vector<int>(4, 0));
 }
 
 }  // namespace
