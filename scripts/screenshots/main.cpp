@@ -170,6 +170,12 @@ int main(int argc, char* argv[]) {
   clickButton(start, "BtnProfesseur");
   QTest::qWait(500);
   ok = save(start.frmProf(), out + "/professeur.png") && ok;
+  // The zones are only opened: the sample installation is never changed.
+  clickButton(start.frmProf(), "CmdAjout");
+  ok = save(start.frmProf(), out + "/professeur-fiches.png") && ok;
+  clickButton(start.frmProf(), "CmdSuppr");
+  ok = save(start.frmProf(), out + "/professeur-suppression.png") && ok;
+  clickButton(start.frmProf(), "CmdSuppr");
   start.frmProf().hide();
   ok = walkAnimalKey(start, answers, out) && ok;
   ok = walkKey(start, "Command3",

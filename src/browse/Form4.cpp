@@ -16,6 +16,7 @@
 #include "browse/FrmImageAide.h"
 #include "browse/ListeNavigateur.h"
 #include "platform/Twips.h"
+#include "species/ImagesEspece.h"
 
 namespace sylvenor {
 namespace {
@@ -226,7 +227,8 @@ void Form4::afficher(const Choix& choix) {
   affiche_ = choix;
   const FicheEspece& fiche = programme_.base().fiche(choix.numero);
   afficherPhoto(choix.numero);
-  const bool agrandie = programme_.fichiers().exists(photo(choix.numero, "grand.jpg"));
+  const bool agrandie =
+      programme_.fichiers().exists(ImagesEspece::photoAgrandie(programme_.dossier(), choix.numero));
   icoLoupe_->setVisible(agrandie);
   icoLoupe_->setEnabled(agrandie);
   lblNom_->setText("  " + QString::fromStdString(fiche.Nom));
@@ -240,7 +242,8 @@ void Form4::afficher(const Choix& choix) {
 // The species' own photograph, else the placeholder, else an empty picture.
 void Form4::afficherPhoto(std::int16_t numero) {
   QPixmap image;
-  for (const auto& fichier : {photo(numero, ".jpg"), photo(0, ".jpg")}) {
+  for (const auto& fichier : {ImagesEspece::photo(programme_.dossier(), numero),
+                              ImagesEspece::photo(programme_.dossier(), 0)}) {
     if (programme_.fichiers().exists(fichier)) image = lireImage(fichier);
     if (!image.isNull()) break;
   }
@@ -267,7 +270,7 @@ void Form4::IcoLoupe_Click() {
   if (!choix) return;
   FrmImageAide viewer(this);
   viewer.setLegende("");
-  viewer.chargerImage(photo(choix->numero, "grand.jpg"));
+  viewer.chargerImage(ImagesEspece::photoAgrandie(programme_.dossier(), choix->numero));
   viewer.setTag(QString::fromStdString(choix->nom));
   viewer.exec();
 }
@@ -278,9 +281,5 @@ void Form4::BtnGo_Click() {
 }
 
 void Form4::BtnQuit_Click() { close(); }
-
-std::filesystem::path Form4::photo(std::int16_t numero, const char* suffixe) const {
-  return programme_.dossier() / "data" / (std::to_string(numero) + suffixe);
-}
 
 }  // namespace sylvenor

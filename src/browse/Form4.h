@@ -65,8 +65,6 @@ class Form4 : public QWidget {
   void BtnGo_Click();
   void BtnQuit_Click();
 
-  std::filesystem::path photo(std::int16_t numero, const char* suffixe) const;
-
   Programme& programme_;
   std::function<void(std::int16_t)> classer_;
   std::optional<Choix> affiche_;

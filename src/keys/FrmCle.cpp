@@ -24,6 +24,7 @@
 #include "keys/RecapText.h"
 #include "keys/TirageEspece.h"
 #include "platform/Twips.h"
+#include "species/ImagesEspece.h"
 #include "teacher/FrmProf.h"
 
 namespace sylvenor {
@@ -339,16 +340,15 @@ std::optional<std::int16_t> FrmCle::choisirEspece() {
 
 void FrmCle::afficher(std::int16_t numero) {
   const FicheEspece& fiche = programme_.base().fiche(numero);
-  const auto data = programme_.dossier() / "data";
   // A missing or unreadable photograph leaves the picture empty.
   imgEspece_->setPixmap(
-      QPixmap(QString::fromStdString((data / (std::to_string(numero) + ".jpg")).string())));
+      QPixmap(QString::fromStdString(ImagesEspece::photo(programme_.dossier(), numero).string())));
   lblNom_->setText("  " + fromUtf8(fiche.Nom));
   for (std::size_t i = 0; i < lblInfo_.size(); ++i) {
     lblInfo_[i]->setText(fromUtf8(profil_.prefixes[i]) + fromUtf8(fiche.Info[i]));
   }
   icoLoupe_->setVisible(
-      programme_.fichiers().exists(data / (std::to_string(numero) + "grand.jpg")));
+      programme_.fichiers().exists(ImagesEspece::photoAgrandie(programme_.dossier(), numero)));
 }
 
 void FrmCle::valider(const FeuilleCle& feuille) {
@@ -492,7 +492,7 @@ void FrmCle::aide(int index) {
 void FrmCle::AfficherLoupe() {
   FrmImageAide viewer(this);
   viewer.setLegende("");
-  viewer.chargerImage(programme_.dossier() / "data" / (std::to_string(espece_) + "grand.jpg"));
+  viewer.chargerImage(ImagesEspece::photoAgrandie(programme_.dossier(), espece_));
   if (espece_ >= 1 && espece_ <= programme_.base().NbFiches()) {
     viewer.setTag(fromUtf8(programme_.base().fiche(espece_).Nom));
   }

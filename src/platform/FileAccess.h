@@ -22,6 +22,14 @@ class FileAccess {
   // Replaces the file whole, or leaves it untouched and leaves no temporary file.
   virtual FileError replace(const std::filesystem::path& path, const std::string& octets) = 0;
   virtual bool exists(const std::filesystem::path& path) = 0;
+  // Moves a file within one disk, replacing the target; the move is all or nothing.
+  virtual FileError rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+  virtual FileError remove(const std::filesystem::path& path) = 0;
+  // Lets the program change this file: clears its read-only mode and checks that its folder
+  // accepts new files, which every replacement needs.
+  virtual FileError makeWritable(const std::filesystem::path& path) = 0;
+  // Creates the folder and its parents when missing.
+  virtual FileError createFolders(const std::filesystem::path& path) = 0;
 };
 
 }  // namespace sylvenor

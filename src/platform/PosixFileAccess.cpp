@@ -126,4 +126,37 @@ bool PosixFileAccess::exists(const std::filesystem::path& path) {
   return ::stat(path.c_str(), &info) == 0;
 }
 
+FileError PosixFileAccess::rename(const std::filesystem::path& from,
+                                  const std::filesystem::path& to) {
+  if (::rename(from.c_str(), to.c_str()) != 0) return fromErrno(errno);
+  syncFolder(to.parent_path());
+  return FileError::Aucune;
+}
+
+FileError PosixFileAccess::remove(const std::filesystem::path& path) {
+  if (::unlink(path.c_str()) != 0) return fromErrno(errno);
+  syncFolder(path.parent_path());
+  return FileError::Aucune;
+}
+
+FileError PosixFileAccess::makeWritable(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return fromErrno(errno);
+  if ((info.st_mode & S_IWUSR) == 0 && ::chmod(path.c_str(), info.st_mode | S_IWUSR) != 0) {
+    return fromErrno(errno);
+  }
+  const std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
+  if (::access(path.c_str(), W_OK) != 0 || ::access(folder.c_str(), W_OK) != 0) {
+    return fromErrno(errno);
+  }
+  return FileError::Aucune;
+}
+
+FileError PosixFileAccess::createFolders(const std::filesystem::path& path) {
+  std::error_code error;
+  std::filesystem::create_directories(path, error);
+  if (!error) return FileError::Aucune;
+  return fromErrno(error.value());
+}
+
 }  // namespace sylvenor

@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,11 +15,13 @@
 #include "app/Programme.h"
 #include "species/SpeciesCodes.h"
 #include "teacher/OptionPair.h"
+#include "teacher/ZoneFiches.h"
+#include "teacher/ZoneSuppression.h"
 
 namespace sylvenor {
 namespace {
 
-// The card editor, deletion, security, disk and about windows come with later versions.
+// The security, disk and about windows come with a later version.
 constexpr bool kOutilsDisponibles = false;
 
 const QString kQuestionReponse =
@@ -31,12 +34,6 @@ QString welcomeText() {
                      "faire part de vos remarques.", "",
                      "Visitez notre site internet pour trouver de nouvelles fiches."}
       .join('\n');
-}
-
-QLabel* heading(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setStyleSheet("font-weight: bold;");
-  return label;
 }
 
 QLabel* toolLink(const QString& name, const QString& text, QWidget* parent) {
@@ -67,9 +64,17 @@ FrmProf::FrmProf(Programme& programme, const FrmTemp& pictures) : programme_(pro
   columns->addLayout(left, 1);
   columns->addLayout(right, 1);
 
+  const auto compte = [this] { afficherNbFiches(); };
+  zoneFiches_ = new ZoneFiches(
+      programme_, pictures, compte, [this] { montrerZone(zoneFiches_, false); }, this);
+  zoneSuppression_ = new ZoneSuppression(
+      programme_, compte, [this] { montrerZone(zoneSuppression_, false); }, this);
+
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(title);
   layout->addLayout(columns);
+  layout->addWidget(zoneFiches_);
+  layout->addWidget(zoneSuppression_);
   layout->addWidget(construireBas(pictures));
   setFixedWidth(800);
 
@@ -87,8 +92,8 @@ QWidget* FrmProf::construireBase(const FrmTemp& pictures) {
   layout->addWidget(lblNbFiches_, 0, 1);
   auto* ajout = new PictureButton("CmdAjout", pictures.image("Modifier"), "Modifier", box);
   auto* suppr = new PictureButton("CmdSuppr", pictures.image("Supprimer"), "Supprimer", box);
-  ajout->setEnabled(kOutilsDisponibles);
-  suppr->setEnabled(kOutilsDisponibles);
+  connect(ajout, &QToolButton::clicked, this, &FrmProf::CmdAjout_Click);
+  connect(suppr, &QToolButton::clicked, this, &FrmProf::CmdSuppr_Click);
   layout->addWidget(new QLabel("Ajouter/Modifier des fiches de la base", box), 1, 0);
   layout->addWidget(ajout, 1, 1);
   layout->addWidget(new QLabel("Supprimer des espèces de la base", box), 2, 0);
@@ -98,6 +103,7 @@ QWidget* FrmProf::construireBase(const FrmTemp& pictures) {
 
 QWidget* FrmProf::construireAtelier() {
   auto* box = new QGroupBox("ECRAN \"Créer ta propre classification\"", this);
+  boitesOptions_[0] = box;
   auto* layout = new QVBoxLayout(box);
   optImprim_ = new OptionPair("Permettre l'impression des écrans:", "OptImprim1", "Oui",
                               "OptImprim2", "Non", box);
@@ -113,6 +119,7 @@ QWidget* FrmProf::construireAtelier() {
 
 QWidget* FrmProf::construireCles() {
   auto* box = new QGroupBox("Classer les êtres vivants", this);
+  boitesOptions_[1] = box;
   auto* layout = new QVBoxLayout(box);
   optChoix_ = new OptionPair("Séquence des espèces à classer", "OptChoix1",
                              "Laisser le logiciel choisir au hasard", "OptChoix2",
@@ -131,6 +138,7 @@ QWidget* FrmProf::construireCles() {
 
 QWidget* FrmProf::construireFiltre() {
   auto* box = new QGroupBox("Filtrer les espèces", this);
+  boitesOptions_[2] = box;
   auto* layout = new QVBoxLayout(box);
   for (std::size_t k = 0; k < optUtiliser_.size(); ++k) {
     const auto caption = *nomFiltreRepartition(static_cast<std::int16_t>(k));
@@ -198,8 +206,46 @@ void FrmProf::paintEvent(QPaintEvent*) {
   GradientBackground::paint(*this, QColor(128, 128, 128), QColor(128, 128, 255));
 }
 
-void FrmProf::Form_Activate() {
+void FrmProf::closeEvent(QCloseEvent* event) {
+  if (zoneFiches_->isVisible() && !zoneFiches_->quitter()) event->ignore();
+}
+
+void FrmProf::afficherNbFiches() {
   lblNbFiches_->setText(QString::number(programme_.base().NbFiches()));
+}
+
+// The zones take the place of the options while they are open.
+void FrmProf::montrerZone(QWidget* zone, bool visible) {
+  zone->setVisible(visible);
+  const bool options = !zoneFiches_->isVisible() && !zoneSuppression_->isVisible();
+  for (QGroupBox* box : boitesOptions_) box->setVisible(options);
+  adjustSize();
+}
+
+void FrmProf::CmdAjout_Click() {
+  if (zoneFiches_->isVisible()) {
+    if (zoneFiches_->quitter()) montrerZone(zoneFiches_, false);
+    return;
+  }
+  if (!zoneFiches_->ouvrir()) return;
+  montrerZone(zoneSuppression_, false);
+  montrerZone(zoneFiches_, true);
+}
+
+void FrmProf::CmdSuppr_Click() {
+  if (zoneSuppression_->isVisible()) {
+    montrerZone(zoneSuppression_, false);
+    return;
+  }
+  // A pending card is settled first, so that the list shows it as saved.
+  if (zoneFiches_->isVisible() && !zoneFiches_->quitter()) return;
+  if (!zoneSuppression_->ouvrir()) return;
+  montrerZone(zoneFiches_, false);
+  montrerZone(zoneSuppression_, true);
+}
+
+void FrmProf::Form_Activate() {
+  afficherNbFiches();
   // The welcome box itself hands the activation back when it closes.
   if (accueilEnCours_) return;
   Reglages& reglages = programme_.reglages();
@@ -213,6 +259,7 @@ void FrmProf::Form_Activate() {
 }
 
 void FrmProf::Command1_Click() {
+  if (zoneFiches_->isVisible() && !zoneFiches_->quitter()) return;
   OptionsEleve chosen = options();
   chosen.ecrire(programme_.reglages());
   afficherOptions(chosen);

@@ -6,6 +6,7 @@
 #include "teacher/OptionsEleve.h"
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 
 namespace sylvenor {
@@ -13,6 +14,8 @@ namespace sylvenor {
 class FrmTemp;
 class OptionPair;
 class Programme;
+class ZoneFiches;
+class ZoneSuppression;
 
 // The teacher screen. Created hidden at start-up, it lives for the whole run and is the live
 // holder of the pupil options: the activities read them from here at the moment of use.
@@ -30,6 +33,7 @@ class FrmProf : public QWidget {
  protected:
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QWidget* construireBase(const FrmTemp& pictures);
@@ -40,9 +44,16 @@ class FrmProf : public QWidget {
   void afficherOptions(const OptionsEleve& options);
   void Form_Activate();
   void Command1_Click();
+  void CmdAjout_Click();
+  void CmdSuppr_Click();
+  void afficherNbFiches();
+  void montrerZone(QWidget* zone, bool visible);
 
   Programme& programme_;
   QLabel* lblNbFiches_ = nullptr;
+  ZoneFiches* zoneFiches_ = nullptr;
+  ZoneSuppression* zoneSuppression_ = nullptr;
+  std::array<QGroupBox*, 3> boitesOptions_{};
   OptionPair* optImprim_ = nullptr;
   OptionPair* optTest_ = nullptr;
   OptionPair* optEnreg_ = nullptr;

@@ -47,7 +47,7 @@ void WindowTest::click(QWidget& window, const QString& name) {
 
 std::shared_ptr<WindowTest::ModalSeen> WindowTest::answerNextModal() {
   auto seen = std::make_shared<ModalSeen>();
-  auto* poll = new QTimer;
+  auto* poll = new QTimer(answerers_.get());
   QObject::connect(poll, &QTimer::timeout, [seen, poll] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) return;

@@ -9,9 +9,9 @@
 
 #include "app/Programme.h"
 #include "platform/IniSettingsStore.h"
-#include "platform/PosixFileAccess.h"
 #include "support/FakePrinter.h"
 #include "support/FakeSession.h"
+#include "support/FaultyFileAccess.h"
 #include "support/TempDir.h"
 
 namespace sylvenor::test {
@@ -38,19 +38,21 @@ class WindowTest : public ::testing::Test {
     QString title;
     QString text;
   };
-  static std::shared_ptr<ModalSeen> answerNextModal();
+  // The answer is given only while this test runs.
+  std::shared_ptr<ModalSeen> answerNextModal();
 
   Programme& programme() { return *programme_; }
   // The same user's next run of the program: new settings store, new shared state.
   void restartProgram();
 
   TempDir dossier_;
-  PosixFileAccess fichiers_;
+  FaultyFileAccess fichiers_;
   FakeSession session_;
   FakePrinter imprimante_;
 
  private:
   std::unique_ptr<IniSettingsStore> settings_;
+  std::unique_ptr<QObject> answerers_ = std::make_unique<QObject>();
   std::unique_ptr<Programme> programme_;
 };
 

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "ButtonIconPainter.h"
+#include "CardIconPainter.h"
 #include "WorkshopAnimalPainter.h"
 
 namespace sylvenor::draw {
@@ -33,6 +34,10 @@ const std::vector<ButtonCatalog::Button>& ButtonCatalog::buttons() {
       {QStringLiteral("Importer.png"), 48, Icons::paintImport},
       {QStringLiteral("Exporter.png"), 48, Icons::paintExport},
       {QStringLiteral("Loupe.png"), 48, Icons::paintMagnifier},
+      {QStringLiteral("Nouveau.png"), 48, CardIconPainter::paintNewCard},
+      {QStringLiteral("Enregistrer.png"), 48, CardIconPainter::paintSave},
+      {QStringLiteral("Detruire.png"), 48, CardIconPainter::paintDiscardCard},
+      {QStringLiteral("Fermer.png"), 48, CardIconPainter::paintClose},
       {QStringLiteral("Gardon.png"), 100, Animals::paintRoach},
       {QStringLiteral("Corbeau.png"), 100, Animals::paintCrow},
       {QStringLiteral("Rainette.png"), 100, Animals::paintTreeFrog},

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QMessageBox>
+
+namespace sylvenor {
+
+// Message boxes whose buttons read "Oui", "Non", "Annuler" and "OK" whatever the system's
+// language.
+class FrenchMessageBox {
+ public:
+  static QMessageBox::StandardButton demander(QWidget* parent, const QString& title,
+                                              const QString& text,
+                                              QMessageBox::StandardButtons buttons,
+                                              QMessageBox::Icon icon = QMessageBox::Question);
+  static void avertir(QWidget* parent, const QString& title, const QString& text,
+                      QMessageBox::Icon icon = QMessageBox::Warning);
+};
+
+}  // namespace sylvenor

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "platform/FileError.h"
+
+namespace sylvenor {
+
+// The message of a failed file operation of the teacher module or the workshop: its first lines
+// depend on the failure and on the operation, a hint about read-only media follows.
+class MessageErreurFichier {
+ public:
+  struct Textes {
+    std::string nonTrouve;    // file not found
+    std::string accesRefuse;  // read-only file or medium
+    std::string indice = "Vérifiez que le logiciel n'est pas lancé depuis un CD-ROM.";
+  };
+
+  static std::string texte(FileError erreur, const Textes& textes);
+};
+
+}  // namespace sylvenor

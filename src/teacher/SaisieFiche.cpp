@@ -1,0 +1,43 @@
+#include "teacher/SaisieFiche.h"
+
+#include "species/RecordCodec.h"
+#include "species/SpeciesCodes.h"
+
+namespace sylvenor {
+
+SaisieFiche SaisieFiche::vierge() {
+  SaisieFiche saisie;
+  saisie.info.fill("?");
+  return saisie;
+}
+
+SaisieFiche SaisieFiche::depuis(const FicheEspece& fiche) {
+  SaisieFiche saisie;
+  saisie.nom = fiche.Nom;
+  saisie.animal = fiche.Vegetal != kVegetal;
+  const bool connu = nomGroupe(saisie.animal ? kAnimal : kVegetal, fiche.Groupe).has_value();
+  (saisie.animal ? saisie.spyAnim : saisie.spyVeget) = connu ? fiche.Groupe : std::int16_t{-1};
+  saisie.spyRepartition = fiche.Repartition;
+  saisie.info = fiche.Info;
+  return saisie;
+}
+
+std::optional<std::string_view> SaisieFiche::refus() const {
+  if (nom.empty()) return kAucunNom;
+  if ((animal ? spyAnim : spyVeget) < 0) return kAucunGroupe;
+  return std::nullopt;
+}
+
+FicheEspece SaisieFiche::fiche() const {
+  FicheEspece fiche;
+  fiche.Nom = nom;
+  fiche.Vegetal = animal ? kAnimal : kVegetal;
+  fiche.Groupe = animal ? spyAnim : spyVeget;
+  fiche.Repartition = spyRepartition;
+  fiche.Info = info;
+  // Through the file's own form, so that the table holds exactly what the file will.
+  const RecordCodec::Bytes stored = RecordCodec::encode(fiche);
+  return RecordCodec::decode(std::string_view(stored.data(), stored.size()));
+}
+
+}  // namespace sylvenor

@@ -1,0 +1,493 @@
+#include "teacher/ZoneFiches.h"
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "app/FrenchMessageBox.h"
+#include "app/FrmTemp.h"
+#include "app/MessageErreurFichier.h"
+#include "app/PictureButton.h"
+#include "app/Programme.h"
+#include "species/ImagesEspece.h"
+#include "species/SpeciesCodes.h"
+#include "teacher/ListeDeroulante.h"
+
+namespace sylvenor {
+namespace {
+
+constexpr std::array<const char*, 6> kLignesAnimal = {
+    "Milieu de vie:", "Nourriture:", "Vertébres:", "Déplacement:", "Membres:", "Respiration:"};
+constexpr std::array<const char*, 6> kLignesVegetal = {
+    "Fleurs:", "Graines:", "Fruits:", "Racines:", "Lieu de vie:", "Autre info:"};
+constexpr int kLongueurLigne = 35;
+
+const QString kModifEnCours =
+    "Une modification est en cours\nVoulez-vous enregistrer ces modifications ?";
+const QString kFautIlEnregistrer = "Faut-il enregistrer les modifications en cours ?";
+const QString kTitreEnCours = "Attention: modifications en cours";
+
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString messageFichier(FileError erreur) {
+  return fromUtf8(MessageErreurFichier::texte(
+      erreur, {"Les fichiers ne peuvent être modifiés sur ce support.\nTraitement interrompu.",
+               "Fichiers en lecture seule.\nTraitement impossible."}));
+}
+
+void choisir(QButtonGroup* group, int id) {
+  // An exclusive group cannot be emptied one button at a time.
+  group->setExclusive(false);
+  for (QAbstractButton* button : group->buttons()) button->setChecked(group->id(button) == id);
+  group->setExclusive(true);
+}
+
+}  // namespace
+
+ZoneFiches::ZoneFiches(Programme& programme, const FrmTemp& pictures,
+                       std::function<void()> compteChange, std::function<void()> fermer,
+                       QWidget* parent)
+    : QWidget(parent),
+      programme_(programme),
+      editeur_(programme.base()),
+      compteChange_(std::move(compteChange)),
+      fermer_(std::move(fermer)) {
+  setObjectName("FrmAjout");
+  saisieZone_ = new QWidget(this);
+  auto* fields = new QHBoxLayout(saisieZone_);
+  fields->setContentsMargins(0, 0, 0, 0);
+  fields->addWidget(construireGroupes());
+  fields->addWidget(construireLignes(), 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(construireEntete());
+  layout->addWidget(saisieZone_);
+  layout->addWidget(construireBoutons(pictures));
+  hide();
+}
+
+QWidget* ZoneFiches::construireEntete() {
+  auto* header = new QWidget(this);
+  auto* layout = new QGridLayout(header);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* title = new QLabel("Modifier les fiches de la base", header);
+  title->setStyleSheet("font-weight: bold; font-size: 12pt;");
+  lblNumFiche_ = new QLabel("000", header);
+  lblNumFiche_->setObjectName("LblNumFiche");
+  lblNumFiche_->setStyleSheet("font-weight: bold; font-size: 14pt;");
+  scroll_ = new QScrollBar(Qt::Horizontal, header);
+  scroll_->setObjectName("Scroll");
+  scroll_->setTracking(false);
+  scroll_->setRange(0, 0);
+  connect(scroll_, &QScrollBar::sliderMoved, this,
+          [this](int position) { afficherNumero(static_cast<std::int16_t>(position)); });
+  connect(scroll_, &QScrollBar::valueChanged, this, &ZoneFiches::Scroll_Change);
+  auto* btnCombo = new QToolButton(header);
+  btnCombo->setObjectName("BtnCombo");
+  btnCombo->setText("+");
+  btnCombo->setToolTip("Choisir une fiche dans la liste");
+  btnCombo->setAccessibleName("Choisir une fiche dans la liste");
+  cmbListeEsp_ = new ListeDeroulante(header);
+  cmbListeEsp_->setObjectName("CmbListeEsp");
+  connect(btnCombo, &QToolButton::clicked, cmbListeEsp_, &ListeDeroulante::ouvrir);
+  connect(cmbListeEsp_, &QComboBox::activated, this, &ZoneFiches::CmbListeEsp_Click);
+  layout->addWidget(title, 0, 0, 1, 4);
+  layout->addWidget(lblNumFiche_, 1, 0);
+  layout->addWidget(scroll_, 1, 1);
+  layout->addWidget(btnCombo, 1, 2);
+  layout->addWidget(cmbListeEsp_, 1, 3);
+  layout->setColumnStretch(1, 1);
+  return header;
+}
+
+QRadioButton* ZoneFiches::option(const QString& name, const QString& caption, QButtonGroup* group,
+                                 int id, QWidget* parent) {
+  auto* button = new QRadioButton(caption, parent);
+  button->setObjectName(name);
+  group->addButton(button, id);
+  return button;
+}
+
+QWidget* ZoneFiches::construireGroupes() {
+  auto* column = new QWidget(saisieZone_);
+  auto* layout = new QVBoxLayout(column);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(new QLabel("Nom de l'espèce:", column));
+  txtNomEspece_ = new QLineEdit(column);
+  txtNomEspece_->setObjectName("TxtNomEspece");
+  connect(txtNomEspece_, &QLineEdit::textEdited, this, &ZoneFiches::Modif_EnCours);
+  layout->addWidget(txtNomEspece_);
+
+  auto* regnes = new QWidget(column);
+  auto* regnesLayout = new QHBoxLayout(regnes);
+  regnesLayout->setContentsMargins(0, 0, 0, 0);
+  optAnimal_ = new QRadioButton("Animal", regnes);
+  optAnimal_->setObjectName("OptAnimal");
+  optVegetal_ = new QRadioButton("Végétal", regnes);
+  optVegetal_->setObjectName("OptVegetal");
+  connect(optAnimal_, &QRadioButton::clicked, this, [this] { OptRegne_Click(true); });
+  connect(optVegetal_, &QRadioButton::clicked, this, [this] { OptRegne_Click(false); });
+  regnesLayout->addWidget(optAnimal_);
+  regnesLayout->addWidget(optVegetal_);
+  layout->addWidget(regnes);
+
+  optAnim_ = new QButtonGroup(this);
+  boxAnimal_ = new QGroupBox("Animal", column);
+  boxAnimal_->setObjectName("BoxAnimal");
+  auto* animaux = new QGridLayout(boxAnimal_);
+  for (int k = 0; k < kNbGroupesAnimaux; ++k) {
+    const QString caption = fromUtf8(*nomGroupe(kAnimal, static_cast<std::int16_t>(k)));
+    animaux->addWidget(option(QString("OptAnim(%1)").arg(k), caption, optAnim_, k, boxAnimal_),
+                       k % 7, k / 7);
+  }
+  optVeget_ = new QButtonGroup(this);
+  boxVegetal_ = new QGroupBox("Végétal", column);
+  boxVegetal_->setObjectName("BoxVegetal");
+  auto* vegetaux = new QVBoxLayout(boxVegetal_);
+  for (int k = 0; k < kNbGroupesVegetaux; ++k) {
+    const QString caption = fromUtf8(*nomGroupe(kVegetal, static_cast<std::int16_t>(k)));
+    vegetaux->addWidget(option(QString("OptVeget(%1)").arg(k), caption, optVeget_, k, boxVegetal_));
+  }
+  connect(optAnim_, &QButtonGroup::idClicked, this, [this](int id) {
+    spyAnim_ = static_cast<std::int16_t>(id);
+    Modif_EnCours();
+  });
+  connect(optVeget_, &QButtonGroup::idClicked, this, [this](int id) {
+    spyVeget_ = static_cast<std::int16_t>(id);
+    Modif_EnCours();
+  });
+  layout->addWidget(boxAnimal_);
+  layout->addWidget(boxVegetal_);
+
+  optRepartition_ = new QButtonGroup(this);
+  auto* repartition = new QGroupBox("Répartition", column);
+  auto* repartitionLayout = new QGridLayout(repartition);
+  for (int k = 0; k < kNbRepartitions; ++k) {
+    const QString caption = fromUtf8(*nomRepartition(static_cast<std::int16_t>(k)));
+    repartitionLayout->addWidget(
+        option(QString("OptRepartition(%1)").arg(k), caption, optRepartition_, k, repartition),
+        k / 2, k % 2);
+  }
+  connect(optRepartition_, &QButtonGroup::idClicked, this, [this](int id) {
+    spyRepartition_ = static_cast<std::int16_t>(id);
+    Modif_EnCours();
+  });
+  layout->addWidget(repartition);
+  layout->addStretch();
+  return column;
+}
+
+QWidget* ZoneFiches::construireLignes() {
+  auto* column = new QWidget(saisieZone_);
+  auto* layout = new QGridLayout(column);
+  layout->setContentsMargins(0, 0, 0, 0);
+  imgEsp_ = new QLabel(column);
+  imgEsp_->setObjectName("ImgEsp");
+  imgEsp_->setFixedSize(240, 180);
+  imgEsp_->setAlignment(Qt::AlignCenter);
+  imgEsp_->setFrameShape(QFrame::Box);
+  layout->addWidget(imgEsp_, 0, 0, 1, 2, Qt::AlignHCenter);
+  auto* attention = new QLabel("Attention: 35 caractères maximum par ligne !", column);
+  attention->setStyleSheet("color: #a00000; font-weight: bold;");
+  layout->addWidget(attention, 1, 0, 1, 2);
+  for (std::size_t k = 0; k < txtInfo_.size(); ++k) {
+    lblInfo_[k] = new QLabel(kLignesAnimal[k], column);
+    lblInfo_[k]->setObjectName(QString("LblInfo(%1)").arg(k));
+    txtInfo_[k] = new QLineEdit(column);
+    txtInfo_[k]->setObjectName(QString("TxtInfo(%1)").arg(k));
+    txtInfo_[k]->installEventFilter(this);
+    connect(txtInfo_[k], &QLineEdit::textEdited, this, &ZoneFiches::Modif_EnCours);
+    layout->addWidget(lblInfo_[k], static_cast<int>(k) + 2, 0);
+    layout->addWidget(txtInfo_[k], static_cast<int>(k) + 2, 1);
+  }
+  layout->setRowStretch(8, 1);
+  return column;
+}
+
+QWidget* ZoneFiches::construireBoutons(const FrmTemp& pictures) {
+  auto* bar = new QWidget(this);
+  auto* layout = new QHBoxLayout(bar);
+  layout->setContentsMargins(0, 0, 0, 0);
+  spyEnreg_ = new QLabel("Modif en cours", bar);
+  spyEnreg_->setObjectName("SpyEnreg");
+  spyNew_ = new QLabel("Nouvelle fiche", bar);
+  spyNew_->setObjectName("SpyNew");
+  for (QLabel* spy : {spyEnreg_, spyNew_}) {
+    spy->setStyleSheet("color: #b00000; font-weight: bold;");
+    spy->hide();
+  }
+  btnNouveau_ =
+      new PictureButton("BtnNouveau", pictures.image("Nouveau"), "Ajouter une fiche", bar);
+  btnEnreg_ =
+      new PictureButton("BtnEnreg", pictures.image("Enregistrer"), "Enregistrer dans la base", bar);
+  btnDetruire_ =
+      new PictureButton("BtnDetruire", pictures.image("Detruire"), "Détruire cette fiche", bar);
+  btnDetruire_->hide();
+  auto* importer =
+      new PictureButton("BtnImporter", pictures.image("Importer"), "Importer des fiches", bar);
+  auto* exporter =
+      new PictureButton("BtnExporter", pictures.image("Exporter"), "Exporter des fiches", bar);
+  // The exchange of card packages comes with a later version.
+  importer->setEnabled(false);
+  exporter->setEnabled(false);
+  auto* fermer =
+      new PictureButton("BtnFermerAjout", pictures.image("Fermer"), "Fermer cette zone", bar);
+  connect(btnNouveau_, &QToolButton::clicked, this, &ZoneFiches::BtnNouveau_Click);
+  connect(btnEnreg_, &QToolButton::clicked, this, &ZoneFiches::BtnEnreg_Click);
+  connect(btnDetruire_, &QToolButton::clicked, this, &ZoneFiches::BtnDetruire_Click);
+  connect(fermer, &QToolButton::clicked, this, &ZoneFiches::BtnFermerAjout_Click);
+  layout->addWidget(spyEnreg_);
+  layout->addWidget(spyNew_);
+  layout->addStretch();
+  for (QWidget* button : std::initializer_list<QWidget*>{btnNouveau_, btnEnreg_, btnDetruire_,
+                                                         importer, exporter, fermer}) {
+    layout->addWidget(button);
+  }
+  return bar;
+}
+
+bool ZoneFiches::ouvrir() {
+  const FileError erreur =
+      programme_.fichiers().makeWritable(BaseEspeces::cheminBase(programme_.dossier()));
+  if (erreur != FileError::Aucune) {
+    inutilisable_ = true;
+    btnNouveau_->setEnabled(false);
+    btnEnreg_->setEnabled(false);
+    FrenchMessageBox::avertir(
+        this, "Attention",
+        messageFichier(erreur) +
+            "\n\nLa modification et l'ajout de nouvelles fiches est impossible.");
+    return false;
+  }
+  remplirListe();
+  const std::int16_t last = programme_.base().NbFiches();
+  placerScroll(last);
+  LireFiche(last);
+  return true;
+}
+
+bool ZoneFiches::quitter() {
+  if (!editeur_.enCours()) return true;
+  if (!regler(kFautIlEnregistrer, kTitreEnCours)) return false;
+  placerScroll(editeur_.numero());
+  LireFiche(editeur_.numero());
+  return true;
+}
+
+bool ZoneFiches::eventFilter(QObject* watched, QEvent* event) {
+  auto* line = qobject_cast<QLineEdit*>(watched);
+  // Focus coming back with the window is not the teacher entering the line.
+  const bool entered = event->type() == QEvent::FocusIn &&
+                       static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+                       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
+  if (line != nullptr && entered) {
+    if (line->text() == "?") line->clear();
+    Modif_EnCours();
+  } else if (line != nullptr && event->type() == QEvent::FocusOut) {
+    if (line->text().size() > kLongueurLigne) line->setText(line->text().left(kLongueurLigne));
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void ZoneFiches::LireFiche(std::int16_t n) {
+  editeur_.montrer(n);
+  const std::int16_t shown = editeur_.numero();
+  // An empty base has no card to show, only the way to add one.
+  afficherSaisie(shown >= 1 ? SaisieFiche::depuis(programme_.base().fiche(shown)) : SaisieFiche{});
+  saisieZone_->setEnabled(shown >= 1);
+  btnEnreg_->setEnabled(shown >= 1 && !inutilisable_);
+  afficherNumero(shown);
+  afficherPhoto(shown);
+  FinModif_EnCours();
+}
+
+void ZoneFiches::afficherSaisie(const SaisieFiche& saisie) {
+  txtNomEspece_->setText(QString::fromStdString(saisie.nom));
+  optAnimal_->setChecked(saisie.animal);
+  optVegetal_->setChecked(!saisie.animal);
+  afficherRegne(saisie.animal);
+  spyAnim_ = saisie.spyAnim;
+  spyVeget_ = saisie.spyVeget;
+  spyRepartition_ = saisie.spyRepartition;
+  choisir(optAnim_, spyAnim_);
+  choisir(optVeget_, spyVeget_);
+  choisir(optRepartition_, spyRepartition_);
+  for (std::size_t k = 0; k < txtInfo_.size(); ++k) {
+    txtInfo_[k]->setText(QString::fromStdString(saisie.info[k]));
+  }
+}
+
+SaisieFiche ZoneFiches::saisie() const {
+  SaisieFiche saisie;
+  saisie.nom = txtNomEspece_->text().toStdString();
+  saisie.animal = optAnimal_->isChecked();
+  saisie.spyAnim = spyAnim_;
+  saisie.spyVeget = spyVeget_;
+  saisie.spyRepartition = spyRepartition_;
+  for (std::size_t k = 0; k < txtInfo_.size(); ++k)
+    saisie.info[k] = txtInfo_[k]->text().toStdString();
+  return saisie;
+}
+
+void ZoneFiches::afficherRegne(bool animal) {
+  boxAnimal_->setVisible(animal);
+  boxVegetal_->setVisible(!animal);
+  for (std::size_t k = 0; k < lblInfo_.size(); ++k) {
+    lblInfo_[k]->setText(animal ? kLignesAnimal[k] : kLignesVegetal[k]);
+  }
+}
+
+void ZoneFiches::afficherPhoto(std::int16_t n) {
+  const auto file = ImagesEspece::photo(programme_.dossier(), n);
+  QPixmap photo;
+  if (n >= 1 && programme_.fichiers().exists(file))
+    photo.load(QString::fromStdString(file.string()));
+  if (!photo.isNull())
+    photo = photo.scaled(imgEsp_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  imgEsp_->setPixmap(photo);
+}
+
+void ZoneFiches::afficherNumero(std::int16_t n) {
+  lblNumFiche_->setText(QString("%1").arg(n, 3, 10, QChar('0')));
+}
+
+void ZoneFiches::remplirListe() {
+  cmbListeEsp_->clear();
+  const BaseEspeces& base = programme_.base();
+  for (std::int16_t n = 1; n <= base.NbFiches(); ++n) {
+    cmbListeEsp_->addItem(QString(" %1- %2").arg(n).arg(QString::fromStdString(base.fiche(n).Nom)));
+  }
+}
+
+void ZoneFiches::placerScroll(std::int16_t position) {
+  const QSignalBlocker quiet(scroll_);
+  const std::int16_t count = programme_.base().NbFiches();
+  scroll_->setRange(count >= 1 ? 1 : 0, count);
+  scroll_->setValue(position);
+}
+
+void ZoneFiches::Modif_EnCours() {
+  editeur_.modifier();
+  if (!editeur_.enCours()) return;
+  spyEnreg_->show();
+  scroll_->setEnabled(false);
+}
+
+void ZoneFiches::FinModif_EnCours() {
+  spyEnreg_->hide();
+  spyNew_->hide();
+  btnDetruire_->hide();
+  scroll_->setEnabled(programme_.base().NbFiches() >= 1);
+  btnNouveau_->setEnabled(!inutilisable_);
+}
+
+// Answers the pending-modification question; false when the teacher stays on the card.
+bool ZoneFiches::regler(const QString& question, const QString& title) {
+  if (!editeur_.enCours()) return true;
+  const auto answer = FrenchMessageBox::demander(
+      this, title, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+      QMessageBox::Warning);
+  if (answer == QMessageBox::Yes) return ecrire();
+  if (answer != QMessageBox::No) return false;
+  editeur_.oublier();
+  compteChange_();
+  return true;
+}
+
+// Writes the card on screen to its own number, with the checks of a save.
+bool ZoneFiches::ecrire() {
+  const SaisieFiche card = saisie();
+  if (const auto refus = card.refus()) {
+    FrenchMessageBox::avertir(this, "Attention", fromUtf8(*refus));
+    return false;
+  }
+  const FileError erreur = editeur_.enregistrer(card, programme_.fichiers(), programme_.dossier());
+  if (erreur != FileError::Aucune) {
+    FrenchMessageBox::avertir(this, "Attention", messageFichier(erreur));
+    return false;
+  }
+  compteChange_();
+  remplirListe();
+  return true;
+}
+
+void ZoneFiches::Scroll_Change(int position) {
+  if (position != editeur_.numero()) LireFiche(static_cast<std::int16_t>(position));
+}
+
+void ZoneFiches::CmbListeEsp_Click(int index) {
+  if (!regler(kModifEnCours, "Attention")) return;
+  const auto chosen = static_cast<std::int16_t>(index + 1);
+  placerScroll(chosen);
+  LireFiche(chosen);
+}
+
+void ZoneFiches::OptRegne_Click(bool animal) {
+  Modif_EnCours();
+  afficherRegne(animal);
+}
+
+void ZoneFiches::BtnNouveau_Click() {
+  if (!regler(kFautIlEnregistrer, kTitreEnCours)) return;
+  if (!editeur_.nouvelle()) {
+    LireFiche(editeur_.numero());
+    FrenchMessageBox::avertir(
+        this, "Attention",
+        QString("La base est pleine : elle ne peut pas contenir plus de %1 fiches.\n"
+                "Supprimez des espèces avant d'en ajouter de nouvelles.")
+            .arg(BaseEspeces::kCapacite));
+    return;
+  }
+  const std::int16_t n = editeur_.numero();
+  afficherSaisie(SaisieFiche::vierge());
+  saisieZone_->setEnabled(true);
+  btnEnreg_->setEnabled(!inutilisable_);
+  FinModif_EnCours();
+  compteChange_();
+  placerScroll(n);
+  afficherNumero(n);
+  afficherPhoto(n);
+  btnDetruire_->show();
+  Modif_EnCours();
+  spyNew_->show();
+  btnNouveau_->setEnabled(false);
+}
+
+void ZoneFiches::BtnDetruire_Click() {
+  editeur_.oublier();
+  compteChange_();
+  const std::int16_t last = programme_.base().NbFiches();
+  placerScroll(last);
+  LireFiche(last);
+}
+
+void ZoneFiches::BtnEnreg_Click() {
+  const SaisieFiche card = saisie();
+  if (const auto refus = card.refus()) {
+    FrenchMessageBox::avertir(this, "Attention", fromUtf8(*refus));
+    return;
+  }
+  const auto answer = FrenchMessageBox::demander(
+      this, QString("Fiche n°%1").arg(editeur_.numero()),
+      "Voulez-vous enregistrer la fiche actuelle: " + txtNomEspece_->text(),
+      QMessageBox::Yes | QMessageBox::No);
+  if (answer != QMessageBox::Yes || !ecrire()) return;
+  // What the base now holds, lines cut to their width.
+  LireFiche(editeur_.numero());
+}
+
+void ZoneFiches::BtnFermerAjout_Click() {
+  if (!quitter()) return;
+  compteChange_();
+  fermer_();
+}
+
+}  // namespace sylvenor

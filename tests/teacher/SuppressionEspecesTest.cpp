@@ -1,0 +1,171 @@
+#include "teacher/SuppressionEspeces.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "species/ImagesEspece.h"
+#include "species/RecordCodec.h"
+#include "support/FaultyFileAccess.h"
+#include "support/TempDir.h"
+
+namespace sylvenor {
+namespace {
+
+using test::FaultyFileAccess;
+using test::TempDir;
+using Operation = FaultyFileAccess::Operation;
+
+std::string nameOf(int n) { return "Espèce " + std::to_string(n); }
+
+// Every file of the data folder and beneath it, with its content.
+std::map<std::string, std::string> snapshot(const std::filesystem::path& data) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(data)) {
+    if (entry.is_regular_file()) {
+      files[std::filesystem::relative(entry.path(), data).string()] =
+          TempDir::readFile(entry.path());
+    }
+  }
+  return files;
+}
+
+class SuppressionEspecesTest : public ::testing::Test {
+ protected:
+  // Ten species; the odd ones have an enlarged photograph. Every picture names its species.
+  SuppressionEspecesTest() {
+    for (int n = 1; n <= 10; ++n) {
+      FicheEspece fiche;
+      fiche.Nom = nameOf(n);
+      base_.ajouter(fiche);
+      TempDir::writeFile(ImagesEspece::photo(dir_.path(), n), "photo " + nameOf(n));
+      if (n % 2 == 1) {
+        TempDir::writeFile(ImagesEspece::photoAgrandie(dir_.path(), n), "grande " + nameOf(n));
+      }
+    }
+    TempDir::writeFile(ImagesEspece::photo(dir_.path(), 0), "placeholder");
+    EXPECT_EQ(base_.EnregBase(files_, dir_.path()), FileError::Aucune);
+  }
+
+  FileError remove(const std::vector<std::int16_t>& numbers, bool deletePictures = true) {
+    SuppressionEspeces suppression(base_, files_, dir_.path());
+    const FileError checked = suppression.verifier();
+    if (checked != FileError::Aucune) return checked;
+    return suppression.supprimer(numbers, deletePictures, [this](int n) { steps_.push_back(n); });
+  }
+  std::filesystem::path data() const { return ImagesEspece::dossierData(dir_.path()); }
+  std::string file() const { return TempDir::readFile(BaseEspeces::cheminBase(dir_.path())); }
+  std::string nameInFile(int n) const {
+    const std::string bytes = file();
+    const auto record = RecordCodec::decode(std::string_view(bytes).substr(
+        static_cast<std::size_t>(n - 1) * RecordCodec::kTailleFiche, RecordCodec::kTailleFiche));
+    return record.Nom.substr(0, record.Nom.find_last_not_of(' ') + 1);
+  }
+  // The species now numbered n, told by the base file and by each of its pictures.
+  void expectSpecies(int n, int formerNumber) {
+    SCOPED_TRACE(n);
+    EXPECT_EQ(nameInFile(n), nameOf(formerNumber));
+    EXPECT_EQ(TempDir::readFile(ImagesEspece::photo(dir_.path(), n)),
+              "photo " + nameOf(formerNumber));
+    const auto enlarged = ImagesEspece::photoAgrandie(dir_.path(), n);
+    if (formerNumber % 2 == 1) {
+      EXPECT_EQ(TempDir::readFile(enlarged), "grande " + nameOf(formerNumber));
+    } else {
+      EXPECT_FALSE(std::filesystem::exists(enlarged));
+    }
+  }
+
+  TempDir dir_;
+  FaultyFileAccess files_;
+  BaseEspeces base_;
+  std::vector<int> steps_;
+};
+
+TEST_F(SuppressionEspecesTest, TheOthersAreRenumberedAndTheirPicturesFollowThem) {
+  ASSERT_EQ(remove({3, 7}), FileError::Aucune);
+  EXPECT_EQ(base_.NbFiches(), 8);
+  EXPECT_EQ(file().size(), 8 * RecordCodec::kTailleFiche);
+  const int former[] = {0, 1, 2, 4, 5, 6, 8, 9, 10};
+  for (int n = 1; n <= 8; ++n) {
+    expectSpecies(n, former[n]);
+    EXPECT_EQ(base_.fiche(n).Nom.substr(0, nameOf(former[n]).size()), nameOf(former[n]));
+  }
+  const auto left = snapshot(data());
+  EXPECT_EQ(left.size(), 1 + 8 + 3 + 1u);  // base, photographs, enlarged 1, 5, 9, placeholder
+  EXPECT_FALSE(left.contains("9.jpg"));
+  EXPECT_FALSE(left.contains("9grand.jpg"));
+  EXPECT_FALSE(left.contains("10.jpg"));
+  EXPECT_EQ(steps_, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+}
+
+TEST_F(SuppressionEspecesTest, KeptPicturesOfRemovedSpeciesGoAsideAndTheOthersStillFollow) {
+  ASSERT_EQ(remove({3, 4}, false), FileError::Aucune);
+  for (int n = 1; n <= 8; ++n) expectSpecies(n, n < 3 ? n : n + 2);
+  const auto retirees = data() / SuppressionEspeces::kDossierRetirees;
+  EXPECT_EQ(TempDir::readFile(retirees / "3-Espèce 3.jpg"), "photo Espèce 3");
+  EXPECT_EQ(TempDir::readFile(retirees / "3-Espèce 3 grand.jpg"), "grande Espèce 3");
+  EXPECT_EQ(TempDir::readFile(retirees / "4-Espèce 4.jpg"), "photo Espèce 4");
+  EXPECT_FALSE(std::filesystem::exists(ImagesEspece::photo(dir_.path(), 9)));
+}
+
+TEST_F(SuppressionEspecesTest, RemovingTheLastMovesNoOtherPicture) {
+  ASSERT_EQ(remove({10}), FileError::Aucune);
+  EXPECT_EQ(file().size(), 9 * RecordCodec::kTailleFiche);
+  for (int n = 1; n <= 9; ++n) expectSpecies(n, n);
+  EXPECT_FALSE(std::filesystem::exists(ImagesEspece::photo(dir_.path(), 10)));
+  EXPECT_EQ(files_.calls(Operation::Rename), 1);  // its photograph, set aside then deleted
+}
+
+TEST_F(SuppressionEspecesTest, RemovingEverySpeciesLeavesAnEmptyBaseAndTheBarePlaceholder) {
+  ASSERT_EQ(remove({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}), FileError::Aucune);
+  EXPECT_EQ(base_.NbFiches(), 0);
+  EXPECT_EQ(file(), "");
+  EXPECT_EQ(snapshot(data()),
+            (std::map<std::string, std::string>{{"0.jpg", "placeholder"}, {"base.dat", ""}}));
+}
+
+TEST_F(SuppressionEspecesTest, AMissingPhotographStopsEverythingBeforeAnyChange) {
+  std::filesystem::remove(ImagesEspece::photo(dir_.path(), 4));
+  const auto before = snapshot(data());
+  SuppressionEspeces suppression(base_, files_, dir_.path());
+  EXPECT_EQ(suppression.verifier(), FileError::NonTrouve);
+  EXPECT_EQ(suppression.numeroSansPhoto(), 4);
+  EXPECT_EQ(snapshot(data()), before);
+  EXPECT_EQ(base_.NbFiches(), 10);
+}
+
+TEST_F(SuppressionEspecesTest, AReadOnlyPictureIsReportedBeforeAnyChange) {
+  files_.failOn(Operation::MakeWritable, 5);
+  const auto before = snapshot(data());
+  EXPECT_EQ(remove({2}), FileError::AccesRefuse);
+  EXPECT_EQ(snapshot(data()), before);
+}
+
+// Whichever step fails, the base file, the table and every picture are as they were.
+TEST_F(SuppressionEspecesTest, AFailureAtAnyStepPutsEverythingBack) {
+  const auto before = snapshot(data());
+  const BaseEspeces table = base_;
+  {
+    TempDir trial;
+    std::filesystem::copy(dir_.path(), trial.path(), std::filesystem::copy_options::recursive);
+    BaseEspeces copy = base_;
+    FaultyFileAccess counting;
+    SuppressionEspeces(copy, counting, trial.path()).supprimer({3, 7}, true);
+    ASSERT_GT(counting.calls(Operation::Rename), 10);
+    for (int step = 1; step <= counting.calls(Operation::Rename); ++step) {
+      SCOPED_TRACE(step);
+      files_.failOn(Operation::Rename, step);
+      EXPECT_EQ(remove({3, 7}), FileError::AccesRefuse);
+      EXPECT_EQ(snapshot(data()), before);
+      EXPECT_EQ(base_.NbFiches(), 10);
+      EXPECT_EQ(base_.fiche(3), table.fiche(3));
+    }
+  }
+  files_.failOn(Operation::Replace, 1, FileError::DisquePlein);
+  EXPECT_EQ(remove({3, 7}), FileError::DisquePlein);
+  EXPECT_EQ(snapshot(data()), before);
+  EXPECT_EQ(base_.fiche(3), table.fiche(3));
+}
+
+}  // namespace
+}  // namespace sylvenor
