@@ -108,12 +108,22 @@ QWidget* ZoneFiches::construireEntete() {
   return header;
 }
 
-QRadioButton* ZoneFiches::option(const QString& name, const QString& caption, QButtonGroup* group,
-                                 int id, QWidget* parent) {
-  auto* button = new QRadioButton(caption, parent);
-  button->setObjectName(name);
-  group->addButton(button, id);
-  return button;
+// One exclusive option per code, laid out in columns of `rows`; a click keeps the code in `spy`.
+QButtonGroup* ZoneFiches::choix(const QString& prefix, int count, int rows, std::int16_t& spy,
+                                QGroupBox* box, const std::function<QString(int)>& caption) {
+  auto* group = new QButtonGroup(this);
+  auto* grid = new QGridLayout(box);
+  for (int k = 0; k < count; ++k) {
+    auto* button = new QRadioButton(caption(k), box);
+    button->setObjectName(QString("%1(%2)").arg(prefix).arg(k));
+    group->addButton(button, k);
+    grid->addWidget(button, k % rows, k / rows);
+  }
+  connect(group, &QButtonGroup::idClicked, this, [this, &spy](int id) {
+    spy = static_cast<std::int16_t>(id);
+    Modif_EnCours();
+  });
+  return group;
 }
 
 QWidget* ZoneFiches::construireGroupes() {
@@ -139,47 +149,23 @@ QWidget* ZoneFiches::construireGroupes() {
   regnesLayout->addWidget(optVegetal_);
   layout->addWidget(regnes);
 
-  optAnim_ = new QButtonGroup(this);
   boxAnimal_ = new QGroupBox("Animal", column);
   boxAnimal_->setObjectName("BoxAnimal");
-  auto* animaux = new QGridLayout(boxAnimal_);
-  for (int k = 0; k < kNbGroupesAnimaux; ++k) {
-    const QString caption = fromUtf8(*nomGroupe(kAnimal, static_cast<std::int16_t>(k)));
-    animaux->addWidget(option(QString("OptAnim(%1)").arg(k), caption, optAnim_, k, boxAnimal_),
-                       k % 7, k / 7);
-  }
-  optVeget_ = new QButtonGroup(this);
+  optAnim_ = choix("OptAnim", kNbGroupesAnimaux, 7, spyAnim_, boxAnimal_, [](int k) {
+    return fromUtf8(*nomGroupe(kAnimal, static_cast<std::int16_t>(k)));
+  });
   boxVegetal_ = new QGroupBox("Végétal", column);
   boxVegetal_->setObjectName("BoxVegetal");
-  auto* vegetaux = new QVBoxLayout(boxVegetal_);
-  for (int k = 0; k < kNbGroupesVegetaux; ++k) {
-    const QString caption = fromUtf8(*nomGroupe(kVegetal, static_cast<std::int16_t>(k)));
-    vegetaux->addWidget(option(QString("OptVeget(%1)").arg(k), caption, optVeget_, k, boxVegetal_));
-  }
-  connect(optAnim_, &QButtonGroup::idClicked, this, [this](int id) {
-    spyAnim_ = static_cast<std::int16_t>(id);
-    Modif_EnCours();
-  });
-  connect(optVeget_, &QButtonGroup::idClicked, this, [this](int id) {
-    spyVeget_ = static_cast<std::int16_t>(id);
-    Modif_EnCours();
-  });
+  optVeget_ =
+      choix("OptVeget", kNbGroupesVegetaux, kNbGroupesVegetaux, spyVeget_, boxVegetal_,
+            [](int k) { return fromUtf8(*nomGroupe(kVegetal, static_cast<std::int16_t>(k))); });
   layout->addWidget(boxAnimal_);
   layout->addWidget(boxVegetal_);
 
-  optRepartition_ = new QButtonGroup(this);
   auto* repartition = new QGroupBox("Répartition", column);
-  auto* repartitionLayout = new QGridLayout(repartition);
-  for (int k = 0; k < kNbRepartitions; ++k) {
-    const QString caption = fromUtf8(*nomRepartition(static_cast<std::int16_t>(k)));
-    repartitionLayout->addWidget(
-        option(QString("OptRepartition(%1)").arg(k), caption, optRepartition_, k, repartition),
-        k / 2, k % 2);
-  }
-  connect(optRepartition_, &QButtonGroup::idClicked, this, [this](int id) {
-    spyRepartition_ = static_cast<std::int16_t>(id);
-    Modif_EnCours();
-  });
+  optRepartition_ =
+      choix("OptRepartition", kNbRepartitions, 2, spyRepartition_, repartition,
+            [](int k) { return fromUtf8(*nomRepartition(static_cast<std::int16_t>(k))); });
   layout->addWidget(repartition);
   layout->addStretch();
   return column;
@@ -405,10 +391,7 @@ bool ZoneFiches::regler(const QString& question, const QString& title) {
 // Writes the card on screen to its own number, with the checks of a save.
 bool ZoneFiches::ecrire() {
   const SaisieFiche card = saisie();
-  if (const auto refus = card.refus()) {
-    FrenchMessageBox::avertir(this, "Attention", fromUtf8(*refus));
-    return false;
-  }
+  if (refuser(card)) return false;
   const FileError erreur = editeur_.enregistrer(card, programme_.fichiers(), programme_.dossier());
   if (erreur != FileError::Aucune) {
     FrenchMessageBox::avertir(this, "Attention", messageFichier(erreur));
@@ -469,12 +452,14 @@ void ZoneFiches::BtnDetruire_Click() {
   LireFiche(last);
 }
 
+bool ZoneFiches::refuser(const SaisieFiche& card) {
+  const auto refus = card.refus();
+  if (refus) FrenchMessageBox::avertir(this, "Attention", fromUtf8(*refus));
+  return refus.has_value();
+}
+
 void ZoneFiches::BtnEnreg_Click() {
-  const SaisieFiche card = saisie();
-  if (const auto refus = card.refus()) {
-    FrenchMessageBox::avertir(this, "Attention", fromUtf8(*refus));
-    return;
-  }
+  if (refuser(saisie())) return;
   const auto answer = FrenchMessageBox::demander(
       this, QString("Fiche n°%1").arg(editeur_.numero()),
       "Voulez-vous enregistrer la fiche actuelle: " + txtNomEspece_->text(),

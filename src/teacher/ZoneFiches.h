@@ -43,8 +43,8 @@ class ZoneFiches : public QWidget {
   QWidget* construireGroupes();
   QWidget* construireLignes();
   QWidget* construireBoutons(const FrmTemp& pictures);
-  QRadioButton* option(const QString& name, const QString& caption, QButtonGroup* group, int id,
-                       QWidget* parent);
+  QButtonGroup* choix(const QString& prefix, int count, int rows, std::int16_t& spy, QGroupBox* box,
+                      const std::function<QString(int)>& caption);
 
   void LireFiche(std::int16_t n);
   void afficherSaisie(const SaisieFiche& saisie);
@@ -57,6 +57,7 @@ class ZoneFiches : public QWidget {
   void Modif_EnCours();
   void FinModif_EnCours();
   bool regler(const QString& question, const QString& title);
+  bool refuser(const SaisieFiche& card);
   bool ecrire();
 
   void Scroll_Change(int position);
