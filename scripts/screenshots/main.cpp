@@ -1,5 +1,6 @@
 // Opens the program's windows on an installation, walks them with real clicks and saves a
 // picture of each:  screenshots <programDir> <outputDir>
+// The walk saves a key into the installation's "sauvegardes": give it a copy.
 // The settings live in a folder of their own (XDG_CONFIG_HOME), never the user's.
 #include <QAbstractButton>
 #include <QApplication>
@@ -7,9 +8,11 @@
 #include <QListWidget>
 #include <QMap>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <array>
 #include <iostream>
 #include <vector>
 
@@ -19,6 +22,7 @@
 #include "platform/PosixFileAccess.h"
 #include "platform/Printer.h"
 #include "platform/SessionControl.h"
+#include "platform/SystemClock.h"
 #include "platform/WebBrowser.h"
 #include "teacher/FrmProf.h"
 
@@ -36,6 +40,7 @@ class NoSession : public sylvenor::SessionControl,
   int printEmptyLine() override { return 0; }
   int setFontName(const std::string&) override { return 0; }
   int printText(const std::string&) override { return 0; }
+  int printImage(const QImage&) override { return 0; }
   int endDocument() override { return 0; }
 };
 
@@ -147,6 +152,80 @@ bool walkBrowser(QWidget& start, const QString& out) {
   return save(*browser, out + "/navigateur.png");
 }
 
+// A pupil's own key: written, pictures dragged into its boxes, saved, the loading window, then
+// a classmate's trial with one animal classified otherwise.
+void writeKey(QWidget& board) {
+  const std::vector<std::pair<const char*, const char*>> texts = {
+      {"Text100", "A-t-il des poils ou des plumes ?"},
+      {"Text010", "A-t-il des plumes ?"},
+      {"Text020", "A-t-il des écailles ?"},
+      {"choix010", "oui"},
+      {"choix020", "non"},
+      {"choix001", "oui"},
+      {"choix002", "non"},
+      {"choix003", "oui"},
+      {"choix004", "non"}};
+  for (const auto& [name, text] : texts) {
+    board.findChild<QPlainTextEdit*>(name)->setPlainText(QString::fromUtf8(text));
+  }
+}
+
+void dragInto(QWidget& board, int picture, const char* box) {
+  auto* image = board.findChild<QWidget*>(QString("Img(%1)").arg(picture));
+  const QPoint grip(50, 50);
+  const QPoint target = board.findChild<QWidget*>(box)->geometry().topLeft() + grip;
+  QTest::mousePress(image, Qt::LeftButton, {}, grip);
+  QTest::mouseMove(image, grip + target - image->geometry().topLeft() - grip);
+  QTest::mouseRelease(image, Qt::LeftButton, {}, grip);
+}
+
+void clickIn(QWidget& window, const char* name) {
+  QTest::mouseClick(window.findChild<QAbstractButton*>(name), Qt::LeftButton);
+}
+
+bool walkWorkshop(QWidget& start, const QString& out) {
+  clickButton(start, "Command2");
+  QTest::qWait(300);
+  QWidget* board = window("FrmCreer");
+  if (board == nullptr) return false;
+  writeKey(*board);
+  dragInto(*board, 0, "Shape3");
+  dragInto(*board, 1, "Shape1");
+  dragInto(*board, 2, "Shape4");
+  dragInto(*board, 3, "Shape2");
+  bool ok = save(*board, out + "/atelier.png");
+  clickIn(*board, "BtnEnreg");
+  QTest::qWait(300);
+  clickIn(*board, "BtnCharger");
+  QTest::qWait(300);
+  if (QWidget* loading = window("FrmChargerClassif")) {
+    ok = save(*loading, out + "/atelier-charger.png") && ok;
+    clickIn(*loading, "BtnAnnuler");
+  } else {
+    ok = false;
+  }
+  clickIn(*board, "BtnTest");
+  QTest::qWait(300);
+  QWidget* trial = window("FrmTester");
+  if (trial == nullptr) return false;
+  clickIn(*trial, "Btn020");
+  clickIn(*trial, "Btn003");
+  ok = save(*trial, out + "/essai.png") && ok;
+  for (const auto& path :
+       std::vector<std::array<const char*, 3>>{{"Btn020", "Btn003", "BtnOK013"},
+                                               {"Btn010", "Btn001", "BtnOK011"},
+                                               {"Btn020", "Btn004", "BtnOK014"},
+                                               {"Btn010", "Btn001", "BtnOK011"}}) {
+    for (const char* name : path) clickIn(*trial, name);
+  }
+  QTest::qWait(2800);
+  ok = save(*trial, out + "/essai-resultat.png") && ok;
+  clickIn(*trial, "BtnRetour");
+  QTest::qWait(200);
+  clickButton(*board, "BtnQuit");
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -159,7 +238,8 @@ int main(int argc, char* argv[]) {
   sylvenor::PosixFileAccess files;
   sylvenor::IniSettingsStore settings;
   NoSession session;
-  sylvenor::Programme programme(argv[1], {files, settings, session, session, session});
+  sylvenor::SystemClock clock;
+  sylvenor::Programme programme(argv[1], {files, settings, session, session, session, clock});
   sylvenor::Splashscreen start(programme);
   start.Form_Load();
   start.show();
@@ -190,5 +270,6 @@ int main(int argc, char* argv[]) {
                "Frm3", out + "/cle-vegetaux.png") &&
        ok;
   ok = walkBrowser(start, out) && ok;
+  ok = walkWorkshop(start, out) && ok;
   return ok ? 0 : 1;
 }

@@ -12,8 +12,11 @@ std::string MessageErreurFichier::texte(FileError erreur, const Textes& textes) 
       premiere = textes.accesRefuse;
       break;
     case FileError::DisquePlein:
-      premiere = "Disque(tte) plein(e).\nTraitement impossible";
-      break;
+      if (textes.disquePlein) {
+        premiere = *textes.disquePlein;
+        break;
+      }
+      [[fallthrough]];
     default:
       premiere = "Erreur non reconnue.\nerreur " + std::to_string(static_cast<int>(erreur)) +
                  "\nTraitement interrompu.";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/FileError.h"
@@ -13,6 +14,8 @@ class MessageErreurFichier {
   struct Textes {
     std::string nonTrouve;    // file not found
     std::string accesRefuse;  // read-only file or medium
+    // Without it a full disk is told as an unknown error, with its number.
+    std::optional<std::string> disquePlein = "Disque(tte) plein(e).\nTraitement impossible";
     std::string indice = "Vérifiez que le logiciel n'est pas lancé depuis un CD-ROM.";
   };
 

@@ -4,6 +4,7 @@
 
 #include "app/Reglages.h"
 #include "keys/Exercice.h"
+#include "platform/Clock.h"
 #include "platform/FileAccess.h"
 #include "platform/Printer.h"
 #include "platform/SessionControl.h"
@@ -23,6 +24,7 @@ class Programme {
     SessionControl& session;
     WebBrowser& web;
     Printer& imprimante;
+    Clock& horloge;
   };
 
   Programme(std::filesystem::path dossier, Services services);
@@ -34,6 +36,7 @@ class Programme {
   SessionControl& session() { return services_.session; }
   WebBrowser& web() { return services_.web; }
   Printer& imprimante() { return services_.imprimante; }
+  Clock& horloge() { return services_.horloge; }
   Exercice& exercice() { return exercice_; }
 
  private:

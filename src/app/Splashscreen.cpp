@@ -20,6 +20,7 @@
 #include "platform/Twips.h"
 #include "species/SpeciesCodes.h"
 #include "teacher/FrmProf.h"
+#include "workshop/FrmCreer.h"
 #include "workshop/FrmEntrerNom.h"
 
 namespace sylvenor {
@@ -95,8 +96,8 @@ void Splashscreen::construireMenu() {
   lblNomEleve_->setGeometry(rectTwips(240, 1980, 7020, 330));
   connect(ajouterEntreeMenu(0, "Command1", "Label4", "- Entrer dans le Fichier du Vivant"),
           &QAbstractButton::clicked, this, &Splashscreen::Command1_Click);
-  // The workshop comes with a later version.
-  ajouterEntreeMenu(1, "Command2", "Label1", "- Créer sa propre classification")->setEnabled(false);
+  connect(ajouterEntreeMenu(1, "Command2", "Label1", "- Créer sa propre classification"),
+          &QAbstractButton::clicked, this, &Splashscreen::Command2_Click);
   connect(ajouterEntreeMenu(2, "Command3", "Label3", "- Classer un animal"),
           &QAbstractButton::clicked, this, &Splashscreen::Command3_Click);
   connect(ajouterEntreeMenu(3, "Command5", "Label2", "- Classer un végétal"),
@@ -151,6 +152,14 @@ void Splashscreen::Command1_Click() {
   frm4_->show();
   frm4_->raise();
   frm4_->activateWindow();
+}
+
+void Splashscreen::Command2_Click() {
+  // One board: a second one would let two loading windows and trials write into each other.
+  if (!frmCreer_) {
+    frmCreer_ = new FrmCreer(programme_, {*frmTemp_, *frmProf_, *this});
+  }
+  frmCreer_->ramener();
 }
 
 void Splashscreen::classerDepuisNavigateur(std::int16_t numero) {

@@ -16,6 +16,7 @@ namespace sylvenor {
 class Form4;
 class FrmAide;
 class FrmCle;
+class FrmCreer;
 class FrmDemanderNumEsp;
 class FrmProf;
 class FrmTemp;
@@ -56,6 +57,7 @@ class Splashscreen : public QWidget {
   void Command6_Click();
   void BtnQuit_Click();
   void Command1_Click();
+  void Command2_Click();
   void classerDepuisNavigateur(std::int16_t numero);
   void Command3_Click();
   void Command4_Click();
@@ -74,6 +76,7 @@ class Splashscreen : public QWidget {
   QPointer<Form4> frm4_;
   QPointer<FrmCle> cleNavigateur_;
   QPointer<FrmAide> frmAide_;
+  QPointer<FrmCreer> frmCreer_;
   PictureButton* btnEleve_ = nullptr;
   PictureButton* btnProfesseur_ = nullptr;
   PictureButton* btnQuit_ = nullptr;

@@ -6,6 +6,7 @@
 #include "platform/PosixFileAccess.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtPrinter.h"
+#include "platform/SystemClock.h"
 #include "platform/SystemSession.h"
 #include "platform/SystemWebBrowser.h"
 
@@ -18,8 +19,9 @@ int main(int argc, char* argv[]) {
   sylvenor::SystemSession session;
   sylvenor::SystemWebBrowser web;
   sylvenor::QtPrinter printer;
+  sylvenor::SystemClock clock;
   sylvenor::Programme programme(sylvenor::ProgramDirectory::path(),
-                                {files, settings, session, web, printer});
+                                {files, settings, session, web, printer, clock});
   sylvenor::Splashscreen start(programme);
   start.Form_Load();
   start.show();

@@ -6,7 +6,8 @@
 
 namespace sylvenor {
 
-KeyLine::KeyLine(const LigneCle& ligne, QWidget* parent) : QWidget(parent) {
+KeyLine::KeyLine(const LigneCle& ligne, QWidget* parent, const QColor& colour)
+    : QWidget(parent), colour_(colour) {
   setObjectName(QString::fromStdString(ligne.nom));
   setAttribute(Qt::WA_TransparentForMouseEvents);
   const QPoint a(twips(ligne.x1), twips(ligne.y1));
@@ -20,7 +21,7 @@ KeyLine::KeyLine(const LigneCle& ligne, QWidget* parent) : QWidget(parent) {
 void KeyLine::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(Qt::black, 2));
+  painter.setPen(QPen(colour_, 2));
   painter.drawLine(from_, to_);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 #include "keys/DefinitionCle.h"
@@ -11,7 +12,7 @@ class KeyLine : public QWidget {
   Q_OBJECT
 
  public:
-  KeyLine(const LigneCle& ligne, QWidget* parent);
+  KeyLine(const LigneCle& ligne, QWidget* parent, const QColor& colour = Qt::black);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -19,6 +20,7 @@ class KeyLine : public QWidget {
  private:
   QPoint from_;
   QPoint to_;
+  QColor colour_;
 };
 
 }  // namespace sylvenor

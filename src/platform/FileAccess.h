@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/FileError.h"
 
@@ -11,6 +12,11 @@ struct FileRead {
   FileError erreur = FileError::Aucune;
   std::string octets;
   bool tronque = false;  // the file holds more than the bytes asked for
+};
+
+struct FileList {
+  FileError erreur = FileError::Aucune;
+  std::vector<std::string> noms;
 };
 
 // The files the model reads and writes. Tests replace it to make the disk fail on purpose.
@@ -30,6 +36,8 @@ class FileAccess {
   virtual FileError makeWritable(const std::filesystem::path& path) = 0;
   // Creates the folder and its parents when missing.
   virtual FileError createFolders(const std::filesystem::path& path) = 0;
+  // The names of the ordinary files of the folder that are not hidden, in no set order.
+  virtual FileList listFiles(const std::filesystem::path& folder) = 0;
 };
 
 }  // namespace sylvenor

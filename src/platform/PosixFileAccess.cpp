@@ -1,5 +1,6 @@
 #include "platform/PosixFileAccess.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -157,6 +159,28 @@ FileError PosixFileAccess::createFolders(const std::filesystem::path& path) {
   std::filesystem::create_directories(path, error);
   if (!error) return FileError::Aucune;
   return fromErrno(error.value());
+}
+
+}  // namespace sylvenor
+
+namespace sylvenor {
+
+FileList PosixFileAccess::listFiles(const std::filesystem::path& folder) {
+  FileList list;
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+  if (!dir) {
+    list.erreur = fromErrno(errno);
+    return list;
+  }
+  while (const dirent* entry = ::readdir(dir.get())) {
+    const std::string name = entry->d_name;
+    struct stat info {};
+    if (name.front() != '.' && ::stat((folder / name).c_str(), &info) == 0 &&
+        S_ISREG(info.st_mode)) {
+      list.noms.push_back(name);
+    }
+  }
+  return list;
 }
 
 }  // namespace sylvenor

@@ -17,6 +17,7 @@ class PosixFileAccess : public FileAccess {
   FileError remove(const std::filesystem::path& path) override;
   FileError makeWritable(const std::filesystem::path& path) override;
   FileError createFolders(const std::filesystem::path& path) override;
+  FileList listFiles(const std::filesystem::path& folder) override;
 
   static FileError fromErrno(int error);
 

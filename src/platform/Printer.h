@@ -2,6 +2,8 @@
 
 #include <string>
 
+class QImage;
+
 namespace sylvenor {
 
 // The system's default printer, one step at a time. Each step returns 0, or the platform's
@@ -13,6 +15,8 @@ class Printer {
   virtual int setFontName(const std::string& family) = 0;
   // The whole text, in as many lines and pages as it needs.
   virtual int printText(const std::string& utf8) = 0;
+  // A window as the screen shows it, as large as the page allows.
+  virtual int printImage(const QImage& image) = 0;
   // Sends the document to the printer.
   virtual int endDocument() = 0;
 };

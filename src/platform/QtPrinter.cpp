@@ -1,6 +1,7 @@
 #include "platform/QtPrinter.h"
 
 #include <QFontDatabase>
+#include <QImage>
 #include <QPainter>
 #include <QTextLayout>
 #include <QtPrintSupport/QPrinter>
@@ -22,6 +23,7 @@ struct QtPrinter::Document {
 
   bool open();
   bool printParagraph(const QString& text);
+  bool printPicture(const QImage& image);
   bool makeRoom(qreal height);
   bool end();
   void abandon();
@@ -82,6 +84,18 @@ bool QtPrinter::Document::printParagraph(const QString& text) {
   return true;
 }
 
+// The picture keeps its proportions and fills the width of the page, or its height when it is
+// the taller one.
+bool QtPrinter::Document::printPicture(const QImage& image) {
+  if (image.isNull()) return false;
+  const QRect page = printer->pageLayout().paintRectPixels(printer->resolution());
+  const QSize size = image.size().scaled(page.width(), page.height(), Qt::KeepAspectRatio);
+  if (!makeRoom(size.height())) return false;
+  painter->drawImage(QRect(QPoint(0, static_cast<int>(top)), size), image);
+  top += size.height();
+  return true;
+}
+
 bool QtPrinter::Document::end() {
   const bool sent = painter->end();
   painter.reset();
@@ -124,6 +138,11 @@ int QtPrinter::printText(const std::string& utf8) {
     if (!document_->printParagraph(line)) return kErreurImprimante;
   }
   return 0;
+}
+
+int QtPrinter::printImage(const QImage& image) {
+  if (!document_->open()) return kErreurImprimante;
+  return document_->printPicture(image) ? 0 : kErreurImprimante;
 }
 
 int QtPrinter::endDocument() {

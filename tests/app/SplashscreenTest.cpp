@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QTest>
 
 #include "platform/Twips.h"
@@ -140,6 +141,26 @@ TEST_F(SplashscreenTest, TheDictionaryOpensFromTheMenu) {
   EXPECT_TRUE(shown);
 }
 
+TEST_F(SplashscreenTest, TheWorkshopOpensOnceAndItsQuitButtonShowsTheStartScreen) {
+  test::ModalDriver modals;
+  typeName(modals, "Tom");
+  click(start(), "BtnEleve");
+  click(start(), "Command2");
+  click(start(), "Command2");
+  QList<QWidget*> boards;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->objectName() == "FrmCreer") boards << window;
+  }
+  ASSERT_EQ(boards.size(), 1);
+  EXPECT_TRUE(child<QLabel>(*boards[0], "TxtNomEleve")->text().startsWith("Tom"));
+  start().hide();
+  QPointer<QWidget> board = boards[0];
+  click(*board, "BtnQuit");
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(board.isNull());
+  EXPECT_TRUE(start().isVisible());
+}
+
 TEST_F(SplashscreenTest, WithNoSettingsTheTeacherEntryOpensTheTeacherScreenAtOnce) {
   auto welcome = answerNextModal();
   click(start(), "BtnProfesseur");
@@ -168,10 +189,10 @@ TEST_F(SplashscreenTest, TheStoredPasswordOpensTheTeacherScreenWithOkOrEnter) {
 TEST_F(SplashscreenTest, RefusedPasswordsEmptyTheFieldAndKeepTheBoxOpen) {
   requirePassword("Chene");
   click(start(), "BtnProfesseur");
-  for (const QString& wrong : {"chene", " Chene", "Chene ", "", "TARVE"}) {
+  for (const char* wrong : {"chene", " Chene", "Chene ", "", "TARVE"}) {
     type(wrong);
     QTest::keyClick(txtPass(), Qt::Key_Enter);
-    EXPECT_FALSE(teacherShown()) << wrong.toStdString();
+    EXPECT_FALSE(teacherShown()) << wrong;
     EXPECT_TRUE(boxPass()->isVisible());
     EXPECT_TRUE(txtPass()->text().isEmpty());
   }

@@ -35,7 +35,9 @@ TEST_F(FrmAideTest, ListsTheFourteenWordsModelessInOneColumnInFullView) {
     EXPECT_TRUE(entree->text().startsWith(mots[i] + " = ")) << entree->text().toStdString();
     EXPECT_TRUE(entree->isVisible()) << i;
     EXPECT_EQ(entree->x(), entrees[0]->x()) << i;
-    if (i > 0) EXPECT_GT(entree->y(), entrees[i - 1]->y()) << i;
+    if (i > 0) {
+      EXPECT_GT(entree->y(), entrees[i - 1]->y()) << i;
+    }
     EXPECT_GE(entree->width(), entree->sizeHint().width()) << i;
     EXPECT_TRUE(aide_->rect().contains(entree->geometry())) << i;
   }

@@ -86,7 +86,9 @@ TEST_F(FrmImageAideTest, FitsItselfToEachPictureAnewAndCentresOnTheScreen) {
       const QSize autour = viewer_.size() - img()->size();
       if (!bord) bord = autour;
       EXPECT_EQ(autour.height(), bord->height());
-      if (area.width() > command1()->width()) EXPECT_EQ(autour.width(), bord->width());
+      if (area.width() > command1()->width()) {
+        EXPECT_EQ(autour.width(), bord->width());
+      }
     });
   }
 }

@@ -44,7 +44,7 @@ class FrmCleTest : public test::WindowTest {
     delete cle_;
     prof_ = std::make_unique<FrmProf>(programme(), pictures_);
     numero_ = std::make_unique<FrmDemanderNumEsp>(programme().base());
-    cle_ = new FrmCle(programme(), profil, {pictures_, *prof_, *numero_, accueil_},
+    cle_ = new FrmCle(programme(), profil, {pictures_, *prof_, *numero_, accueil_, [] {}},
                       std::move(origine));
     cle_->show();
     demarre_ = cle_->demarrer();
@@ -73,7 +73,7 @@ class FrmCleTest : public test::WindowTest {
     clic("BtnOK011");
   }
   void fermeture() {
-    QTest::qWaitFor([this] { return cle_.isNull(); });
+    ASSERT_TRUE(QTest::qWaitFor([this] { return cle_.isNull(); }));
   }
 
   test::ModalDriver modals_;

@@ -1,6 +1,7 @@
 #include "keys/FrmRecap.h"
 
 #include <QFontInfo>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -119,6 +120,17 @@ TEST_F(QtPrinterTest, LongTextsFollowOnPagesWideLinesWrapAndEachDocumentStartsAf
 TEST_F(QtPrinterTest, EveryStepFailsWhenThePrinterCannotBeOpened) {
   QtPrinter printer(file("absent"));
   EXPECT_EQ(printAll(printer, kRecap), std::vector<int>(4, 482));
+  EXPECT_EQ(printer.printImage(QImage(20, 20, QImage::Format_RGB32)), 482);
+}
+
+TEST_F(QtPrinterTest, AWindowPictureFillsOnePageAndAnEmptyOneIsAnError) {
+  QtPrinter printer(file());
+  QImage large(803, 585, QImage::Format_RGB32);
+  large.fill(Qt::white);
+  EXPECT_EQ(printer.printImage(large), 0);
+  EXPECT_EQ(printer.endDocument(), 0);
+  EXPECT_EQ(pages(), 1);
+  EXPECT_EQ(printer.printImage(QImage()), 482);
 }
 
 }  // namespace

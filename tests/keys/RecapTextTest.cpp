@@ -30,7 +30,7 @@ class RecapTextTest : public ::testing::Test {
  protected:
   RecapTextTest() {
     // Two names as the base file gives them (50 characters), one that lost its padding.
-    for (const std::string nom :
+    for (const std::string& nom :
          {padded("Pie bavarde", 50), padded("Vipère aspic", 51), std::string("Renard")}) {
       FicheEspece fiche;
       fiche.Nom = nom;

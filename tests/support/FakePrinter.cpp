@@ -1,5 +1,6 @@
 #include "support/FakePrinter.h"
 
+#include <QImage>
 #include <algorithm>
 
 namespace sylvenor::test {
@@ -19,6 +20,12 @@ int FakePrinter::setFontName(const std::string& family) {
 int FakePrinter::printText(const std::string& utf8) {
   texte = utf8;
   return step("texte");
+}
+
+int FakePrinter::printImage(const QImage& image) {
+  largeurImage = image.width();
+  hauteurImage = image.height();
+  return step("image");
 }
 
 int FakePrinter::endDocument() { return step("fin"); }

@@ -9,6 +9,7 @@
 
 #include "app/Programme.h"
 #include "platform/IniSettingsStore.h"
+#include "support/FakeClock.h"
 #include "support/FakePrinter.h"
 #include "support/FakeSession.h"
 #include "support/FaultyFileAccess.h"
@@ -49,6 +50,7 @@ class WindowTest : public ::testing::Test {
   FaultyFileAccess fichiers_;
   FakeSession session_;
   FakePrinter imprimante_;
+  FakeClock horloge_;
 
  private:
   std::unique_ptr<IniSettingsStore> settings_;
