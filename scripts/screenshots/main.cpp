@@ -200,7 +200,10 @@ bool walkWorkshop(QWidget& start, const QString& out) {
   QTest::qWait(300);
   if (QWidget* loading = window("FrmChargerClassif")) {
     ok = save(*loading, out + "/atelier-charger.png") && ok;
-    clickIn(*loading, "BtnAnnuler");
+    // The key just saved comes back over a board that was reset.
+    board->findChild<QPlainTextEdit*>("Text010")->clear();
+    clickIn(*loading, "BtnCharger");
+    ok = board->findChild<QPlainTextEdit*>("Text010")->toPlainText() == "A-t-il des plumes ?" && ok;
   } else {
     ok = false;
   }

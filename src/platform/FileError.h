@@ -8,6 +8,7 @@ enum class FileError {
   NonTrouve = 53,
   DisquePlein = 61,
   AccesRefuse = 75,
+  CheminIntrouvable = 76,  // the folder itself is missing
   Autre = 1,
 };
 

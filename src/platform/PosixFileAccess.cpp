@@ -105,7 +105,9 @@ FileError PosixFileAccess::writeAll(int fd, const std::string& octets) {
 }
 
 FileError PosixFileAccess::replace(const std::filesystem::path& path, const std::string& octets) {
-  std::string pattern = path.string() + ".XXXXXX";
+  // Hidden, so that a file left by a crash is never listed among the user's files.
+  std::string pattern =
+      (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
   FileDescriptor fd(::mkstemp(pattern.data()));
   if (fd.get() < 0) return fromErrno(errno);
   const std::filesystem::path temporary = pattern;

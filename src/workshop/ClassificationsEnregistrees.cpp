@@ -19,11 +19,13 @@ std::string_view sansBlancs(std::string_view texte) {
   return texte.substr(debut, texte.find_last_not_of(' ') - debut + 1);
 }
 
+// A path separator or a control character, or a dot that would hide the file, becomes "_".
 std::string sansSeparateurs(std::string_view nom) {
   std::string sur(nom);
   for (char& c : sur) {
     if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20) c = '_';
   }
+  if (!sur.empty() && sur.front() == '.') sur.front() = '_';
   return sur;
 }
 
@@ -46,6 +48,8 @@ std::string ClassificationsEnregistrees::nomFichier(std::string_view nomEleve,
 FileError ClassificationsEnregistrees::enregistrer(const ClassificationEleve& cle,
                                                    std::string_view nomEleve,
                                                    const DateHeure& moment) {
+  // The folder is part of the installation; the program does not make it up.
+  if (!fichiers_.exists(dossier_)) return FileError::CheminIntrouvable;
   return fichiers_.replace(dossier_ / nomFichier(nomEleve, moment),
                            FichierClassification::ecrire(cle));
 }

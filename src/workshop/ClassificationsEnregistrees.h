@@ -31,8 +31,8 @@ class ClassificationsEnregistrees {
   ClassificationsEnregistrees(FileAccess& fichiers, const std::filesystem::path& dossierProgramme);
 
   // The pupil's name without its blanks at both ends, the day ("7 mars 2026") and the time
-  // ("9-5-30"). A path separator or a control character in the name becomes "_", so the file
-  // always stays in its folder.
+  // ("9-5-30"). A path separator, a control character or a leading dot in the name becomes "_",
+  // so the file always stays in its folder and shows in its list.
   static std::string nomFichier(std::string_view nomEleve, const DateHeure& moment);
   // Writes the whole file or nothing; a save within the same second replaces the former one.
   FileError enregistrer(const ClassificationEleve& cle, std::string_view nomEleve,

@@ -36,16 +36,20 @@ std::string guillemetsTypographiques(std::string_view texte) {
   return resultat;
 }
 
+bool estControle(char c) {
+  return static_cast<unsigned char>(c) < 0x20 && c != '\r' && c != '\n' && c != '\t';
+}
+
 std::string champ(std::string_view texte) {
-  const std::string lignes = remplacer(remplacer(texte, "\r\n", "\n"), "\n", "\r\n");
+  std::string lisible(texte);
+  // Pasted text may bring control characters; the reader takes them for a binary file.
+  std::replace_if(lisible.begin(), lisible.end(), estControle, ' ');
+  const std::string lignes = remplacer(remplacer(lisible, "\r\n", "\n"), "\n", "\r\n");
   return '"' + Cp1252::encode(guillemetsTypographiques(lignes)) + '"';
 }
 
 bool estBinaire(std::string_view octets) {
-  return std::any_of(octets.begin(), octets.end(), [](char c) {
-    const auto octet = static_cast<unsigned char>(c);
-    return octet < 0x20 && c != '\r' && c != '\n' && c != '\t';
-  });
+  return std::any_of(octets.begin(), octets.end(), estControle);
 }
 
 // Reads the fields one after the other; a field must begin before the end of the bytes.

@@ -34,7 +34,7 @@ FrmChargerClassif::FrmChargerClassif(
   auto* annuler = bouton("BtnAnnuler", "Annuler", 4950);
   activer(false);
   connect(file1_, &QListWidget::itemClicked, this, &FrmChargerClassif::File1_Click);
-  connect(file1_, &QListWidget::itemActivated, this, &FrmChargerClassif::BtnCharger_Click);
+  connect(file1_, &QListWidget::itemDoubleClicked, this, &FrmChargerClassif::BtnCharger_Click);
   connect(btnCharger_, &QPushButton::clicked, this, &FrmChargerClassif::BtnCharger_Click);
   connect(btnDetruire_, &QPushButton::clicked, this, &FrmChargerClassif::BtnDetruire_Click);
   connect(annuler, &QPushButton::clicked, this, &QWidget::close);

@@ -75,6 +75,7 @@ QString description(const EtreVivantAtelier& etre) {
 QLabel* etiquette(const QString& name, const QString& caption, const QRect& rect, QWidget* parent) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);  // a pupil's text is never markup
   label->setGeometry(rect);
   return label;
 }
@@ -242,7 +243,7 @@ void FrmCreer::charger(const ClassificationEleve& cle) {
 }
 
 void FrmCreer::ramener() {
-  QWidget* devant = essai_ ? static_cast<QWidget*>(essai_.data()) : this;
+  QWidget* devant = essai_ && essai_->isVisible() ? static_cast<QWidget*>(essai_.data()) : this;
   devant->show();
   devant->raise();
   devant->activateWindow();
@@ -283,7 +284,7 @@ bool FrmCreer::Img_Souris(int index, QEvent* event) {
       img_[index]->raise();
       return true;
     case QEvent::MouseMove:
-      if (souris->buttons() & Qt::LeftButton) {
+      if (souris->buttons() == Qt::LeftButton) {
         glisser(index, souris->position());
       } else if (glissee_ == index) {
         lacher(index);
@@ -325,6 +326,7 @@ void FrmCreer::afficherAide(int index) {
 }
 
 void FrmCreer::mouseMoveEvent(QMouseEvent* event) {
+  if (glissee_ >= 0 && !(event->buttons() & Qt::LeftButton)) lacher(glissee_);
   aide_->hide();
   aide_->clear();
   QWidget::mouseMoveEvent(event);
@@ -353,8 +355,10 @@ void FrmCreer::Command2_Click() {
 
 void FrmCreer::BtnImprim_Click() {
   Printer& imprimante = programme_.imprimante();
-  int erreur = imprimante.printImage(grab().toImage());
-  if (erreur == 0) erreur = imprimante.endDocument();
+  // The document is ended even after a failure, so the next print starts a fresh one.
+  const int image = imprimante.printImage(grab().toImage());
+  const int fin = imprimante.endDocument();
+  const int erreur = image != 0 ? image : fin;
   if (erreur == 0) return;
   FrenchMessageBox::avertir(this, "Imprimer",
                             QString::fromStdString(RecapText::messageImpression(erreur)),
@@ -406,11 +410,11 @@ void FrmCreer::BtnCharger_Click() {
   if (!chargement_ || !chargement_->isVisible()) {
     chargement_ = new FrmChargerClassif(
         programme_, [this](const ClassificationEleve& cle) { charger(cle); }, this);
+    chargement_->ouvrir();
   }
   chargement_->show();
   chargement_->raise();
   chargement_->activateWindow();
-  chargement_->ouvrir();
 }
 
 void FrmCreer::BtnQuit_Click() { close(); }

@@ -53,6 +53,7 @@ QString texte(std::string_view utf8) {
 QLabel* etiquette(const QString& name, const QString& caption, const QRect& rect, QWidget* parent) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);  // a pupil's text is never markup
   label->setGeometry(rect);
   return label;
 }
@@ -144,6 +145,7 @@ QAbstractButton* FrmTester::reponse(const QString& name, std::size_t texteCle, c
   button->setAccessibleName(caption);
   auto* label = new QLabel(caption, button);
   label->setObjectName("Texte");
+  label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignCenter);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);

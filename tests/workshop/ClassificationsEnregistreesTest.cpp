@@ -43,7 +43,8 @@ TEST_F(ClassificationsEnregistreesTest, TheFileIsNamedAfterThePupilTheDayAndTheT
             "Tom 24 déc. 2026 14-0-9");
   // No name can lead the file out of its folder.
   EXPECT_EQ(ClassificationsEnregistrees::nomFichier("../..\\x", kMoment),
-            ".._.._x 7 mars 2026 9-5-30");
+            "_._.._x 7 mars 2026 9-5-30");
+  EXPECT_EQ(ClassificationsEnregistrees::nomFichier(".Léa", kMoment), "_Léa 7 mars 2026 9-5-30");
 }
 
 TEST_F(ClassificationsEnregistreesTest, SavedListedLoadedAndDeleted) {
@@ -83,8 +84,7 @@ TEST_F(ClassificationsEnregistreesTest, AFailedSaveLeavesNoFileAndTellsWhy) {
   EXPECT_EQ(ClassificationsEnregistrees::messageErreur(
                 sauvegardes_.enregistrer(ClassificationEleve{}, "Léa", kMoment),
                 Operation::Enregistrement),
-            "Les fichiers ne peuvent être écrits sur ce support.\nTraitement interrompu." +
-                std::string(kIndice));
+            "Erreur non reconnue.\nerreur 76\nTraitement interrompu." + std::string(kIndice));
   EXPECT_EQ(ClassificationsEnregistrees::messageErreur(sauvegardes_.detruire("absent"),
                                                        Operation::Suppression),
             "Les fichiers ne peuvent être supprimés de ce support.\nTraitement interrompu." +

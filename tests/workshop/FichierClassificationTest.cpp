@@ -33,6 +33,12 @@ TEST(FichierClassificationTest, ReadsBackEveryTextWithQuotesMadeTypographic) {
   ClassificationEleve attendue = cleEcrite();
   attendue.textes[1] = "A-t-il des \u201Cplumes\u201D ?";
   EXPECT_EQ(*lue, attendue);
+  ClassificationEleve collee;
+  collee.textes[4] =
+      "a\vb\x01"
+      "c\td";
+  EXPECT_EQ(FichierClassification::lire(FichierClassification::ecrire(collee))->textes[4],
+            "a b c\td");
   const auto ouverture =
       FichierClassification::lire(FichierClassification::ecrire(ClassificationEleve::ouverture()));
   EXPECT_EQ(ouverture, ClassificationEleve::ouverture());

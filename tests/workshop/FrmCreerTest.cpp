@@ -122,10 +122,12 @@ TEST_F(FrmCreerTest, TheButtonsFollowTheTeacherOptionsAndPrintingTellsAFailure) 
   EXPECT_TRUE(cliquerEnRepondant(plateau(), "BtnImprim").isEmpty());
   EXPECT_EQ(imprimante_.steps, (std::vector<std::string>{"image", "fin"}));
   EXPECT_EQ(imprimante_.largeurImage, plateau().width());
+  imprimante_.steps.clear();
   imprimante_.failing = {"image"};
   EXPECT_EQ(cliquerEnRepondant(plateau(), "BtnImprim"),
             QStringList{"Imprimer|Impression impossible\r Erreur n°  482\r\rVérifier la mise sous "
                         "tension, les cables, les drivers,..."});
+  EXPECT_EQ(imprimante_.steps, (std::vector<std::string>{"image", "fin"}));
 }
 
 TEST_F(FrmCreerTest, ASavedKeyComesBackWholeIntoAFreshBoard) {
@@ -174,8 +176,7 @@ TEST_F(FrmCreerTest, AFailedSaveTellsWhyAndLeavesNoFile) {
   std::filesystem::remove(dossier_ / "sauvegardes");
   const QStringList absent = cliquerEnRepondant(plateau(), "BtnEnreg");
   ASSERT_EQ(absent.size(), 1);
-  EXPECT_TRUE(
-      absent[0].startsWith("Attention|Les fichiers ne peuvent être écrits sur ce support."));
+  EXPECT_TRUE(absent[0].startsWith("Attention|Erreur non reconnue.\nerreur 76\n"));
   EXPECT_FALSE(std::filesystem::exists(dossier_ / "sauvegardes"));
 }
 

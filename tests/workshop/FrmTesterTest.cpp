@@ -20,6 +20,7 @@ class FrmTesterTest : public WorkshopTest {
   FrmTesterTest() {
     ouvrir();
     boite("Text100")->setPlainText("A-t-il des poils ou des plumes ?");
+    boite("Text010")->setPlainText("<b>A-t-il</b> des plumes ?");
     boite("choix003")->setPlainText("il a des écailles");
     placerToutes();
     click(plateau(), "BtnTest");
@@ -51,8 +52,14 @@ TEST_F(FrmTesterTest, AKeyFollowedAsPlannedRevealsAllFourAnimalsOneByOne) {
   EXPECT_TRUE(testeur().isVisible());
   EXPECT_EQ(texte("Txt100"), "A-t-il des poils ou des plumes ?");
   EXPECT_EQ(child<QLabel>(*widget(testeur(), "Btn003"), "Texte")->text(), "il a des écailles");
+  EXPECT_EQ(child<QLabel>(testeur(), "Txt010")->textFormat(), Qt::PlainText);
   EXPECT_EQ(texte("LblNumEsp"), "0");
   EXPECT_EQ(image("ImgTest"), imagePlateau(0));
+  // What happens to the board afterwards does not change the trial.
+  plateau().charger(ClassificationEleve::remiseAZero());
+  glisser(0, widget(plateau(), "Shape2")->pos() - widget(plateau(), "Img(0)")->pos());
+  ASSERT_EQ(plateau().plateau().boite(0), 1);
+  EXPECT_EQ(texte("Txt100"), "A-t-il des poils ou des plumes ?");
   classer({0, 1, 2, 3});
   EXPECT_EQ(texte("LblNumEsp"), "4");
   EXPECT_TRUE(visible("FrmCompare"));
