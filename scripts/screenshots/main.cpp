@@ -23,6 +23,7 @@
 #include "platform/Printer.h"
 #include "platform/SessionControl.h"
 #include "platform/SystemClock.h"
+#include "platform/SystemVolumeQuery.h"
 #include "platform/WebBrowser.h"
 #include "teacher/FrmProf.h"
 
@@ -242,7 +243,9 @@ int main(int argc, char* argv[]) {
   sylvenor::IniSettingsStore settings;
   NoSession session;
   sylvenor::SystemClock clock;
-  sylvenor::Programme programme(argv[1], {files, settings, session, session, session, clock});
+  sylvenor::SystemVolumeQuery volumes;
+  sylvenor::Programme programme(argv[1],
+                                {files, settings, session, session, session, clock, volumes});
   sylvenor::Splashscreen start(programme);
   start.Form_Load();
   start.show();

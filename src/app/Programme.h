@@ -9,6 +9,7 @@
 #include "platform/Printer.h"
 #include "platform/SessionControl.h"
 #include "platform/SettingsStore.h"
+#include "platform/VolumeQuery.h"
 #include "platform/WebBrowser.h"
 #include "species/BaseEspeces.h"
 
@@ -25,6 +26,7 @@ class Programme {
     WebBrowser& web;
     Printer& imprimante;
     Clock& horloge;
+    VolumeQuery& volumes;
   };
 
   Programme(std::filesystem::path dossier, Services services);
@@ -37,6 +39,7 @@ class Programme {
   WebBrowser& web() { return services_.web; }
   Printer& imprimante() { return services_.imprimante; }
   Clock& horloge() { return services_.horloge; }
+  VolumeQuery& volumes() { return services_.volumes; }
   Exercice& exercice() { return exercice_; }
 
  private:

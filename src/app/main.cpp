@@ -8,6 +8,7 @@
 #include "platform/QtPrinter.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemSession.h"
+#include "platform/SystemVolumeQuery.h"
 #include "platform/SystemWebBrowser.h"
 
 int main(int argc, char* argv[]) {
@@ -20,8 +21,9 @@ int main(int argc, char* argv[]) {
   sylvenor::SystemWebBrowser web;
   sylvenor::QtPrinter printer;
   sylvenor::SystemClock clock;
+  sylvenor::SystemVolumeQuery volumes;
   sylvenor::Programme programme(sylvenor::ProgramDirectory::path(),
-                                {files, settings, session, web, printer, clock});
+                                {files, settings, session, web, printer, clock, volumes});
   sylvenor::Splashscreen start(programme);
   start.Form_Load();
   start.show();

@@ -9,20 +9,20 @@
 #include <QMessageBox>
 
 #include "app/CaptionLayout.h"
+#include "app/FrmAPropos.h"
+#include "app/FrmSecu.h"
 #include "app/FrmTemp.h"
 #include "app/GradientBackground.h"
 #include "app/PictureButton.h"
 #include "app/Programme.h"
 #include "species/SpeciesCodes.h"
+#include "teacher/FrmInfosDisque.h"
 #include "teacher/OptionPair.h"
 #include "teacher/ZoneFiches.h"
 #include "teacher/ZoneSuppression.h"
 
 namespace sylvenor {
 namespace {
-
-// The security, disk and about windows come with a later version.
-constexpr bool kOutilsDisponibles = false;
 
 const QString kQuestionReponse =
     "                  L'élève doit trouver la bonne réponse                  avant de passer à "
@@ -39,13 +39,14 @@ QString welcomeText() {
 QLabel* toolLink(const QString& name, const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
-  label->setEnabled(kOutilsDisponibles);
+  label->setCursor(Qt::PointingHandCursor);
   return label;
 }
 
 }  // namespace
 
-FrmProf::FrmProf(Programme& programme, const FrmTemp& pictures) : programme_(programme) {
+FrmProf::FrmProf(Programme& programme, const FrmTemp& pictures)
+    : programme_(programme), pictures_(pictures) {
   setObjectName("FrmProf");
   setWindowTitle("PROFESSEUR");
   auto* title = new QLabel("PROFESSEUR", this);
@@ -78,6 +79,8 @@ FrmProf::FrmProf(Programme& programme, const FrmTemp& pictures) : programme_(pro
   layout->addWidget(construireBas(pictures));
   setFixedWidth(800);
 
+  // Shown over the screen, above its label, while the label is held down.
+  frmInfosDisque_ = new FrmInfosDisque(this);
   afficherOptions(OptionsEleve::lire(programme_.reglages()));
 }
 
@@ -152,9 +155,13 @@ QWidget* FrmProf::construireFiltre() {
 QWidget* FrmProf::construireBas(const FrmTemp& pictures) {
   auto* bar = new QWidget(this);
   auto* layout = new QHBoxLayout(bar);
-  layout->addWidget(toolLink("LblSecurite", "< Sécurité >", bar));
-  layout->addWidget(toolLink("LblInfosDisque", "< Infos disque >", bar));
-  layout->addWidget(toolLink("LblAPropos", "A PROPOS ...", bar));
+  for (const auto& [name, text] :
+       {std::pair{"LblSecurite", "< Sécurité >"}, std::pair{"LblInfosDisque", "< Infos disque >"},
+        std::pair{"LblAPropos", "A PROPOS ..."}}) {
+    QLabel* link = toolLink(name, text, bar);
+    link->installEventFilter(this);
+    layout->addWidget(link);
+  }
   auto* web = new QLabel(QString("<a href=\"%1\">%1</a>").arg(kAdresseWeb), bar);
   web->setObjectName("LblWeb");
   web->setToolTip("Ouvrir le site du logiciel");
@@ -195,6 +202,23 @@ void FrmProf::afficherOptions(const OptionsEleve& options) {
   for (std::size_t k = 0; k < optUtiliser_.size(); ++k) {
     optUtiliser_[k]->setChecked(options.utiliser[k]);
   }
+}
+
+bool FrmProf::eventFilter(QObject* watched, QEvent* event) {
+  const QString name = watched->objectName();
+  if (name == "LblInfosDisque" && event->type() == QEvent::MouseButtonPress) {
+    frmInfosDisque_->afficher(programme_.dossier(),
+                              programme_.volumes().infos(programme_.dossier()));
+    const auto* label = static_cast<QWidget*>(watched);
+    frmInfosDisque_->move(mapFromGlobal(label->mapToGlobal(QPoint(0, -frmInfosDisque_->height()))));
+  } else if (name == "LblInfosDisque" && event->type() == QEvent::MouseButtonRelease) {
+    frmInfosDisque_->hide();
+  } else if (name == "LblSecurite" && event->type() == QEvent::MouseButtonRelease) {
+    FrmSecu(programme_.reglages(), this).exec();
+  } else if (name == "LblAPropos" && event->type() == QEvent::MouseButtonRelease) {
+    FrmAPropos(pictures_.image("Eleve"), this).exec();
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 bool FrmProf::event(QEvent* event) {

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/APropos.h"
 #include "teacher/OptionsEleve.h"
 
 class QCheckBox;
@@ -11,6 +12,7 @@ class QLabel;
 
 namespace sylvenor {
 
+class FrmInfosDisque;
 class FrmTemp;
 class OptionPair;
 class Programme;
@@ -23,7 +25,7 @@ class FrmProf : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr const char* kAdresseWeb = "https://sylvenor.brambel.fr";
+  static constexpr const char* kAdresseWeb = APropos::kAdresseWeb.data();
 
   FrmProf(Programme& programme, const FrmTemp& pictures);
 
@@ -32,6 +34,7 @@ class FrmProf : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -50,6 +53,8 @@ class FrmProf : public QWidget {
   void montrerZone(QWidget* zone, bool visible);
 
   Programme& programme_;
+  const FrmTemp& pictures_;
+  FrmInfosDisque* frmInfosDisque_ = nullptr;
   QLabel* lblNbFiches_ = nullptr;
   ZoneFiches* zoneFiches_ = nullptr;
   ZoneSuppression* zoneSuppression_ = nullptr;

@@ -21,8 +21,8 @@ void WindowTest::restartProgram() {
   programme_.reset();
   settings_ = std::make_unique<IniSettingsStore>(settingsFile(dossier_));
   programme_ = std::make_unique<Programme>(
-      dossier_.path(),
-      Programme::Services{fichiers_, *settings_, session_, session_, imprimante_, horloge_});
+      dossier_.path(), Programme::Services{fichiers_, *settings_, session_, session_, imprimante_,
+                                           horloge_, volumes_});
 }
 
 void WindowTest::setSetting(const std::string& section, const std::string& key,

@@ -12,6 +12,7 @@
 #include "support/FakeClock.h"
 #include "support/FakePrinter.h"
 #include "support/FakeSession.h"
+#include "support/FakeVolumeQuery.h"
 #include "support/FaultyFileAccess.h"
 #include "support/TempDir.h"
 
@@ -51,6 +52,7 @@ class WindowTest : public ::testing::Test {
   FakeSession session_;
   FakePrinter imprimante_;
   FakeClock horloge_;
+  FakeVolumeQuery volumes_;
 
  private:
   std::unique_ptr<IniSettingsStore> settings_;

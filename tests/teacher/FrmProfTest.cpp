@@ -1,9 +1,11 @@
 #include "teacher/FrmProf.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/FrmTemp.h"
 #include "support/WindowTest.h"
@@ -112,6 +114,57 @@ TEST_F(FrmProfTest, TheWebAddressOpensThroughTheSystemBrowser) {
   emit web->linkActivated(FrmProf::kAdresseWeb);
   EXPECT_EQ(session_.demandes,
             std::vector<std::string>{std::string("ouvrir ") + FrmProf::kAdresseWeb});
+}
+
+TEST_F(FrmProfTest, TheDiskPanelShowsWhileItsLabelIsHeldDown) {
+  showScreen();
+  auto* label = child<QLabel>(prof(), "LblInfosDisque");
+  auto* panel = child<QWidget>(prof(), "FrmInfosDisque");
+  const auto text = [this](const char* name) { return child<QLabel>(prof(), name)->text(); };
+  volumes_.reponse = {3, 5'000'000'000'000ULL, 1'999'999};
+  QTest::mousePress(label, Qt::LeftButton);
+  EXPECT_TRUE(panel->isVisible());
+  EXPECT_EQ(volumes_.demande, dossier_.path());
+  EXPECT_EQ(text("LblChemin").toStdString(), dossier_.path().string());
+  EXPECT_EQ(text("LblTypeDisque"), "disque permanent");
+  EXPECT_EQ(text("LblTailleTotale"), "5000000 Mo");
+  EXPECT_EQ(text("LblTailleLibre"), "1 Mo");
+  QTest::mouseRelease(label, Qt::LeftButton);
+  EXPECT_FALSE(panel->isVisible());
+  // A failed query reads as nothing; a code of no known type leaves the type shown.
+  volumes_.reponse = {9, 0, 999'999};
+  QTest::mousePress(label, Qt::LeftButton);
+  EXPECT_EQ(text("LblTypeDisque"), "disque permanent");
+  EXPECT_EQ(text("LblTailleTotale"), "0 Mo");
+  EXPECT_EQ(text("LblTailleLibre"), "0 Mo");
+  QTest::mouseRelease(label, Qt::LeftButton);
+  for (const auto& [code, type] : {std::pair{0, "Indéterminé"}, std::pair{1, "chemin non valide"},
+                                   std::pair{2, "disque non permanent"}, std::pair{4, "REMOTE"},
+                                   std::pair{5, "CD ROM"}, std::pair{6, "RAMDISK"}}) {
+    volumes_.reponse = {code, 0, 0};
+    QTest::mousePress(label, Qt::LeftButton);
+    EXPECT_EQ(text("LblTypeDisque"), type);
+    QTest::mouseRelease(label, Qt::LeftButton);
+  }
+}
+
+TEST_F(FrmProfTest, TheSecurityAndAboutLabelsOpenTheirWindows) {
+  showScreen();
+  QStringList seen;
+  QTimer::singleShot(0, [&seen] {
+    QWidget* modal = QApplication::activeModalWidget();
+    seen << (modal ? modal->objectName() : "");
+    if (modal) modal->close();
+  });
+  QTest::mouseClick(child<QLabel>(prof(), "LblSecurite"), Qt::LeftButton);
+  QTimer::singleShot(0, [&seen] {
+    QWidget* modal = QApplication::activeModalWidget();
+    seen << (modal ? modal->objectName() : "");
+    if (modal) modal->close();
+  });
+  QTest::mouseClick(child<QLabel>(prof(), "LblAPropos"), Qt::LeftButton);
+  EXPECT_EQ(seen, (QStringList{"FrmSecu", "FrmAPropos"}));
+  EXPECT_FALSE(setting("Sécurité", "Pass").has_value());
 }
 
 }  // namespace
