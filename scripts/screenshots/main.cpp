@@ -82,6 +82,8 @@ class ModalAnswers : public QObject {
     } else if (auto* out = modal->findChild<QAbstractButton*>(name == "FrmRecap" ? "BtnQuitter"
                                                                                  : "Command1")) {
       QTest::mouseClick(out, Qt::LeftButton);
+    } else {
+      modal->close();
     }
   }
 
@@ -151,6 +153,19 @@ bool walkBrowser(QWidget& start, const QString& out) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                     list->visualItemRect(list->item(11)).center());
   return save(*browser, out + "/navigateur.png");
+}
+
+// The disk panel while its label is held down, then the security dialog and the about box.
+bool walkTeacherTools(QWidget& prof, ModalAnswers& answers, const QString& out) {
+  auto* disk = prof.findChild<QWidget*>("LblInfosDisque");
+  QTest::mousePress(disk, Qt::LeftButton);
+  bool ok = save(prof, out + "/professeur-disque.png");
+  QTest::mouseRelease(disk, Qt::LeftButton);
+  answers.pictures["FrmSecu"] = "securite.png";
+  QTest::mouseClick(prof.findChild<QWidget*>("LblSecurite"), Qt::LeftButton);
+  answers.pictures["FrmAPropos"] = "a-propos.png";
+  QTest::mouseClick(prof.findChild<QWidget*>("LblAPropos"), Qt::LeftButton);
+  return ok;
 }
 
 // A pupil's own key: written, pictures dragged into its boxes, saved, the loading window, then
@@ -259,9 +274,12 @@ int main(int argc, char* argv[]) {
   // The zones are only opened: the sample installation is never changed.
   clickButton(start.frmProf(), "CmdAjout");
   ok = save(start.frmProf(), out + "/professeur-fiches.png") && ok;
+  answers.pictures["FrmImporterFiches"] = "professeur-exporter.png";
+  clickButton(start.frmProf(), "BtnExporter");
   clickButton(start.frmProf(), "CmdSuppr");
   ok = save(start.frmProf(), out + "/professeur-suppression.png") && ok;
   clickButton(start.frmProf(), "CmdSuppr");
+  ok = walkTeacherTools(start.frmProf(), answers, out) && ok;
   start.frmProf().hide();
   ok = walkAnimalKey(start, answers, out) && ok;
   ok = walkKey(start, "Command3",

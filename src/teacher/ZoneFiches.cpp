@@ -57,6 +57,7 @@ ZoneFiches::ZoneFiches(Programme& programme, const FrmTemp& pictures,
                        QWidget* parent)
     : QWidget(parent),
       programme_(programme),
+      pictures_(pictures),
       editeur_(programme.base()),
       compteChange_(std::move(compteChange)),
       fermer_(std::move(fermer)) {
@@ -221,9 +222,10 @@ QWidget* ZoneFiches::construireBoutons(const FrmTemp& pictures) {
       new PictureButton("BtnImporter", pictures.image("Importer"), "Importer des fiches", bar);
   auto* exporter =
       new PictureButton("BtnExporter", pictures.image("Exporter"), "Exporter des fiches", bar);
-  // The exchange of card packages comes with a later version.
-  importer->setEnabled(false);
-  exporter->setEnabled(false);
+  connect(importer, &QToolButton::clicked, this,
+          [this] { echanger(FrmImporterFiches::Mode::Importer); });
+  connect(exporter, &QToolButton::clicked, this,
+          [this] { echanger(FrmImporterFiches::Mode::Exporter); });
   auto* fermer =
       new PictureButton("BtnFermerAjout", pictures.image("Fermer"), "Fermer cette zone", bar);
   connect(btnNouveau_, &QToolButton::clicked, this, &ZoneFiches::BtnNouveau_Click);
@@ -258,6 +260,18 @@ bool ZoneFiches::ouvrir() {
   placerScroll(last);
   LireFiche(last);
   return true;
+}
+
+// A pending edit is settled first: an import appends after the last card.
+void ZoneFiches::echanger(FrmImporterFiches::Mode mode) {
+  if (!quitter()) return;
+  FrmImporterFiches(programme_, pictures_, mode, this).exec();
+  if (mode == FrmImporterFiches::Mode::Exporter) return;
+  compteChange_();
+  remplirListe();
+  const std::int16_t last = programme_.base().NbFiches();
+  placerScroll(last);
+  LireFiche(last);
 }
 
 bool ZoneFiches::quitter() {

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "teacher/EditeurFiches.h"
+#include "teacher/FrmImporterFiches.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -67,8 +68,10 @@ class ZoneFiches : public QWidget {
   void BtnDetruire_Click();
   void BtnEnreg_Click();
   void BtnFermerAjout_Click();
+  void echanger(FrmImporterFiches::Mode mode);
 
   Programme& programme_;
+  const FrmTemp& pictures_;
   EditeurFiches editeur_;
   std::function<void()> compteChange_;
   std::function<void()> fermer_;

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/Twips.h"
 #include "species/RecordCodec.h"
@@ -225,6 +226,30 @@ TEST_F(SplashscreenTest, QuitFollowsTheStoredMode) {
     click(start(), "BtnQuit");
     EXPECT_EQ(session_.demandes, asked) << mode;
   }
+}
+
+TEST_F(SplashscreenTest, ThePasswordAndQuitModeSetByTheTeacherAreInForceAtOnce) {
+  setSetting("Paramètres", "DejaVu", "True");
+  click(start(), "BtnProfesseur");
+  ASSERT_TRUE(teacherShown());
+  QTimer::singleShot(0, [] {
+    QWidget* secu = QApplication::activeModalWidget();
+    ASSERT_NE(secu, nullptr);
+    secu->findChild<QLineEdit*>("TxtPass")->insert("Chene");
+    auto* redemarrer = secu->findChild<QAbstractButton*>("OptQuitter(2)");
+    QTest::mouseClick(redemarrer, Qt::LeftButton, {}, QPoint(8, redemarrer->height() / 2));
+    QTest::mouseClick(secu->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+  });
+  QTest::mouseClick(start().frmProf().findChild<QWidget*>("LblSecurite"), Qt::LeftButton);
+  start().frmProf().hide();
+  click(start(), "BtnQuit");
+  EXPECT_EQ(session_.demandes, std::vector<std::string>{"redémarrer"});
+  click(start(), "BtnProfesseur");
+  EXPECT_TRUE(boxPass()->isVisible());
+  EXPECT_FALSE(teacherShown());
+  type("Chene");
+  click(start(), "Command6");
+  EXPECT_TRUE(teacherShown());
 }
 
 TEST_F(SplashscreenTest, StartsOnAnInstallationWithNoDataFolder) {

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/FileAccess.h"
+#include "species/BaseEspeces.h"
+#include "teacher/PaquetFiches.h"
+
+namespace sylvenor {
+
+// Moves cards between the base and a card package, with their pictures. A card with no
+// photograph takes the placeholder's. An import is all or nothing: on any failure the base,
+// its file and the pictures of its cards are as before.
+class TransfertFiches {
+ public:
+  struct Suivi {
+    std::function<void(const std::string& nom)> sansPhoto;  // a card took the placeholder
+    std::function<void()> carteFaite;
+  };
+  struct Resultat {
+    FileError erreur = FileError::Aucune;
+    std::string refus;  // why the transfer was refused before anything changed
+    bool reussi() const { return erreur == FileError::Aucune && refus.empty(); }
+  };
+
+  TransfertFiches(FileAccess& fichiers, std::filesystem::path dossierProgramme)
+      : fichiers_(fichiers), dossier_(std::move(dossierProgramme)) {}
+
+  // Appends the chosen cards of the package after the last card, then rewrites the base.
+  Resultat importer(BaseEspeces& base, const std::filesystem::path& dossierPaquet,
+                    const std::vector<PaquetFiches::Carte>& choisies, const Suivi& suivi);
+  // Replaces the package in `dossier` by the chosen species, numbered from 1 in that order.
+  Resultat exporter(const BaseEspeces& base, const std::vector<int>& especes,
+                    const std::filesystem::path& dossier, const Suivi& suivi);
+
+  // For each card, whether no card of the base has its name, letter case aside.
+  static std::vector<bool> nouvelles(const std::vector<PaquetFiches::Carte>& cartes,
+                                     const BaseEspeces& base);
+  static std::string messageErreur(FileError erreur);
+  static std::string messageSansPhoto(const std::string& nom);
+
+ private:
+  FileError copier(const std::filesystem::path& de, const std::filesystem::path& vers);
+  // The photograph, or the placeholder's; then the enlarged one, or none left at `vers`.
+  FileError copierImages(const std::filesystem::path& photo, const std::filesystem::path& grande,
+                         int numero, const std::filesystem::path& dossierCible,
+                         const std::string& nom, const Suivi& suivi);
+  void effacerCopies();
+
+  FileAccess& fichiers_;
+  std::filesystem::path dossier_;
+  std::vector<std::filesystem::path> copies_;  // pictures written by the current import
+};
+
+}  // namespace sylvenor
