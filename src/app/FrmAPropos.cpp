@@ -18,6 +18,7 @@ FrmAPropos::FrmAPropos(const QPixmap& picture, QWidget* parent) : QDialog(parent
   image->setToolTip("Cliquer pour fermer");
   image->setAccessibleName("Fermer");
   image->setCursor(Qt::PointingHandCursor);
+  image->setMinimumSize(64, 64);  // something to click even without its picture
   image->setAlignment(Qt::AlignTop);
   image->installEventFilter(this);
   auto* texte = new QLabel(QString::fromStdString(APropos::texte()), this);

@@ -57,7 +57,8 @@ FileError PosixFileAccess::fromErrno(int error) {
 
 FileRead PosixFileAccess::read(const std::filesystem::path& path, std::size_t maxBytes) {
   FileRead result;
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Without O_NONBLOCK a named pipe in place of a file would wait for ever.
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   struct stat info {};
   if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
     result.erreur = fromErrno(errno);

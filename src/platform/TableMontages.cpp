@@ -75,8 +75,17 @@ std::optional<TableMontages::Montage> TableMontages::montageDe(std::string_view 
 }
 
 int TableMontages::typeSupport(const Montage& montage, bool amovible) {
+  // The Windows drives of WSL come through 9p too, but they are the machine's own disks.
+  if (montage.type == "9p" &&
+      (montage.source == "drvfs" || montage.source.find(":\\") != std::string::npos)) {
+    return kPermanent;
+  }
   if (parmi(kReseaux, montage.type) || montage.source.starts_with("//")) return kReseau;
-  if (montage.type == "iso9660" || montage.type == "udf") return kCdRom;
+  // Read-only images are written to no more than a CD-ROM is.
+  if (montage.type == "iso9660" || montage.type == "udf" || montage.type == "squashfs" ||
+      montage.type == "fuse.squashfuse") {
+    return kCdRom;
+  }
   if (montage.type == "tmpfs" || montage.type == "ramfs") return kRamDisk;
   const bool support =
       montage.point.starts_with("/media/") || montage.point.starts_with("/run/media/");

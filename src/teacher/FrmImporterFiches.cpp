@@ -155,7 +155,6 @@ void FrmImporterFiches::Drive1_Change(int index) {
   dossiers_->setRootPath(racine);
   dir1_->setRootIndex(dossiers_->index(racine));
   dir1_->setCurrentIndex(dossiers_->index(racine));
-  Dir1_Change();
 }
 
 std::filesystem::path FrmImporterFiches::dossierChoisi() const {
@@ -187,6 +186,12 @@ void FrmImporterFiches::lirePaquet(const std::filesystem::path& dossier) {
   if (lecture.erreur != FileError::Aucune) {
     FrenchMessageBox::avertir(this, "Attention",
                               texte(TransfertFiches::messageErreur(lecture.erreur)));
+  }
+  if (lecture.tronque) {
+    FrenchMessageBox::avertir(this, "Attention",
+                              "Ce paquet est trop grand : seules ses " +
+                                  QString::number(PaquetFiches::kMaxFiches) +
+                                  " premières fiches sont lues.");
   }
   if (!lecture.refusees.empty()) {
     QStringList numeros;
@@ -234,7 +239,12 @@ void FrmImporterFiches::BtnImportSelect_Click() {
     return;
   }
   remplirBarre(0);
+  // The folder stays the one chosen while the transfer runs, messages included.
+  drive1_->setEnabled(false);
+  dir1_->setEnabled(false);
   const TransfertFiches::Resultat resultat = transferer(indices);
+  drive1_->setEnabled(true);
+  dir1_->setEnabled(true);
   if (!resultat.refus.empty()) {
     FrenchMessageBox::avertir(this, "Attention", texte(resultat.refus));
     return;
@@ -262,7 +272,8 @@ TransfertFiches::Resultat FrmImporterFiches::transferer(const std::vector<int>& 
   if (mode_ == Mode::Importer) {
     std::vector<PaquetFiches::Carte> choisies;
     for (const int i : indices) choisies.push_back(cartes_.at(static_cast<std::size_t>(i)));
-    return transfert.importer(programme_.base(), dossierPaquet_, choisies, suivi);
+    const std::filesystem::path dossier = dossierPaquet_;
+    return transfert.importer(programme_.base(), dossier, choisies, suivi);
   }
   std::vector<int> especes;
   for (const int i : indices) especes.push_back(i + 1);

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 
 #include "app/CaptionLayout.h"
 #include "app/FrmAPropos.h"
@@ -205,7 +206,14 @@ void FrmProf::afficherOptions(const OptionsEleve& options) {
 }
 
 bool FrmProf::eventFilter(QObject* watched, QEvent* event) {
+  const auto* souris = dynamic_cast<QMouseEvent*>(event);
+  if (souris == nullptr || souris->button() != Qt::LeftButton) {
+    return QWidget::eventFilter(watched, event);
+  }
   const QString name = watched->objectName();
+  // A link opens when the button is let go over it, as a button does.
+  const bool surLeLien =
+      static_cast<QWidget*>(watched)->rect().contains(souris->position().toPoint());
   if (name == "LblInfosDisque" && event->type() == QEvent::MouseButtonPress) {
     frmInfosDisque_->afficher(programme_.dossier(),
                               programme_.volumes().infos(programme_.dossier()));
@@ -213,9 +221,9 @@ bool FrmProf::eventFilter(QObject* watched, QEvent* event) {
     frmInfosDisque_->move(mapFromGlobal(label->mapToGlobal(QPoint(0, -frmInfosDisque_->height()))));
   } else if (name == "LblInfosDisque" && event->type() == QEvent::MouseButtonRelease) {
     frmInfosDisque_->hide();
-  } else if (name == "LblSecurite" && event->type() == QEvent::MouseButtonRelease) {
+  } else if (name == "LblSecurite" && event->type() == QEvent::MouseButtonRelease && surLeLien) {
     FrmSecu(programme_.reglages(), this).exec();
-  } else if (name == "LblAPropos" && event->type() == QEvent::MouseButtonRelease) {
+  } else if (name == "LblAPropos" && event->type() == QEvent::MouseButtonRelease && surLeLien) {
     FrmAPropos(pictures_.image("Eleve"), this).exec();
   }
   return QWidget::eventFilter(watched, event);

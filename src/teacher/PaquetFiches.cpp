@@ -41,6 +41,7 @@ PaquetFiches::Lecture PaquetFiches::lire(FileAccess& fichiers,
   lecture.trouve = true;
   const FileRead lu = fichiers.read(chemin, kMaxFiches * RecordCodec::kTailleFiche);
   lecture.erreur = lu.erreur;
+  lecture.tronque = lu.tronque;
   const std::size_t nombre = lu.octets.size() / RecordCodec::kTailleFiche;
   for (std::size_t i = 0; i < nombre; ++i) {
     const int numero = static_cast<int>(i) + 1;

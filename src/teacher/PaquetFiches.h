@@ -27,6 +27,7 @@ class PaquetFiches {
     FileError erreur = FileError::Aucune;
     std::vector<Carte> cartes;  // the whole records whose codes are all known
     std::vector<int> refusees;  // the numbers of the records with an unknown code
+    bool tronque = false;       // records beyond kMaxFiches were left out
   };
 
   // Finds the package file whatever the letter case of its name (packages made on other

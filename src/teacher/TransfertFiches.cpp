@@ -39,11 +39,25 @@ FileError TransfertFiches::copier(const std::filesystem::path& de,
   return fichiers_.replace(vers, lu.octets);
 }
 
+FileError TransfertFiches::ecarter(const std::filesystem::path& image) {
+  if (!fichiers_.exists(image)) return FileError::Aucune;
+  const std::filesystem::path cote =
+      image.parent_path() / ("." + image.filename().string() + ".avant");
+  const FileError erreur = fichiers_.rename(image, cote);
+  if (erreur == FileError::Aucune) ecartees_.push_back({image, cote});
+  return erreur;
+}
+
 FileError TransfertFiches::copierImages(const std::filesystem::path& photo,
                                         const std::filesystem::path& grande, int numero,
                                         const std::filesystem::path& dossierCible,
                                         const std::string& nom, const Suivi& suivi) {
   const std::filesystem::path cible = PaquetFiches::photo(dossierCible, numero);
+  const std::filesystem::path cibleGrande = PaquetFiches::photoAgrandie(dossierCible, numero);
+  // An enlarged photograph left there by an earlier card would show beside this one.
+  for (const auto& image : {cible, cibleGrande}) {
+    if (const FileError erreur = ecarter(image); erreur != FileError::Aucune) return erreur;
+  }
   std::filesystem::path source = photo;
   if (!fichiers_.exists(photo)) {
     source = ImagesEspece::photo(dossier_, 0);
@@ -51,20 +65,39 @@ FileError TransfertFiches::copierImages(const std::filesystem::path& photo,
   }
   if (const FileError erreur = copier(source, cible); erreur != FileError::Aucune) return erreur;
   copies_.push_back(cible);
-  const std::filesystem::path cibleGrande = PaquetFiches::photoAgrandie(dossierCible, numero);
-  if (fichiers_.exists(grande)) {
-    const FileError erreur = copier(grande, cibleGrande);
-    if (erreur == FileError::Aucune) copies_.push_back(cibleGrande);
-    return erreur;
-  }
-  // An enlarged photograph left there by an earlier card would show beside this one.
-  if (fichiers_.exists(cibleGrande)) return fichiers_.remove(cibleGrande);
-  return FileError::Aucune;
+  if (!fichiers_.exists(grande)) return FileError::Aucune;
+  const FileError erreur = copier(grande, cibleGrande);
+  if (erreur == FileError::Aucune) copies_.push_back(cibleGrande);
+  return erreur;
 }
 
-void TransfertFiches::effacerCopies() {
-  for (const std::filesystem::path& copie : copies_) fichiers_.remove(copie);
+// After a failure the copies go and the pictures moved aside come back; after a success the
+// pictures moved aside go.
+TransfertFiches::Resultat TransfertFiches::terminer(FileError erreur) {
+  if (erreur != FileError::Aucune) {
+    for (const std::filesystem::path& copie : copies_) fichiers_.remove(copie);
+    for (auto it = ecartees_.rbegin(); it != ecartees_.rend(); ++it) {
+      fichiers_.rename(it->cote, it->image);
+    }
+  } else {
+    for (const Ecartee& ecartee : ecartees_) fichiers_.remove(ecartee.cote);
+  }
   copies_.clear();
+  ecartees_.clear();
+  return {erreur, {}};
+}
+
+// Copying a folder's pictures onto itself would overwrite some before they are read.
+TransfertFiches::Resultat TransfertFiches::refuserDossierData(const std::filesystem::path& dossier,
+                                                              const char* sens) const {
+  // The same folder however it is spelt, linked or ended.
+  std::error_code erreurChemin;
+  if (!std::filesystem::equivalent(dossier, ImagesEspece::dossierData(dossier_), erreurChemin)) {
+    return {};
+  }
+  return {FileError::Aucune, std::string("Le chemin ") + sens +
+                                 " ne peut être\nle même que celui du logiciel en cours "
+                                 "d'utilisation."};
 }
 
 TransfertFiches::Resultat TransfertFiches::importer(
@@ -77,13 +110,17 @@ TransfertFiches::Resultat TransfertFiches::importer(
                                    " fiches sur les " + std::to_string(BaseEspeces::kCapacite) +
                                    ".\nSélectionnez-en moins."};
   }
+  if (Resultat refus = refuserDossierData(dossierPaquet, "source"); !refus.refus.empty()) {
+    return refus;
+  }
   const std::filesystem::path fichierBase = BaseEspeces::cheminBase(dossier_);
   if (fichiers_.exists(fichierBase)) {
     if (const FileError erreur = fichiers_.makeWritable(fichierBase); erreur != FileError::Aucune) {
       return {erreur, {}};
     }
   }
-  copies_.clear();
+  // The cards go into a copy of the table, which replaces it once everything is written.
+  BaseEspeces nouvelle = base;
   FileError erreur = FileError::Aucune;
   for (std::size_t i = 0; i < choisies.size() && erreur == FileError::Aucune; ++i) {
     const PaquetFiches::Carte& carte = choisies[i];
@@ -91,44 +128,34 @@ TransfertFiches::Resultat TransfertFiches::importer(
     erreur = copierImages(PaquetFiches::photo(dossierPaquet, carte.numero),
                           PaquetFiches::photoAgrandie(dossierPaquet, carte.numero), numero,
                           ImagesEspece::dossierData(dossier_), carte.fiche.Nom, suivi);
-    base.ajouter(carte.fiche);
+    if (erreur == FileError::Aucune && !nouvelle.ajouter(carte.fiche)) erreur = FileError::Autre;
     if (suivi.carteFaite) suivi.carteFaite();
   }
-  if (erreur == FileError::Aucune) erreur = base.EnregBase(fichiers_, dossier_);
-  if (erreur != FileError::Aucune) {
-    base.setNbFiches(static_cast<std::int16_t>(avant));
-    effacerCopies();
-  }
-  copies_.clear();
-  return {erreur, {}};
+  if (erreur == FileError::Aucune) erreur = nouvelle.EnregBase(fichiers_, dossier_);
+  if (erreur == FileError::Aucune) base = nouvelle;
+  return terminer(erreur);
 }
 
 TransfertFiches::Resultat TransfertFiches::exporter(const BaseEspeces& base,
                                                     const std::vector<int>& especes,
                                                     const std::filesystem::path& dossier,
                                                     const Suivi& suivi) {
-  // The same folder however it is spelt, linked or ended.
-  std::error_code erreurChemin;
-  if (std::filesystem::equivalent(dossier, ImagesEspece::dossierData(dossier_), erreurChemin)) {
-    return {FileError::Aucune,
-            "Le chemin de destination ne peut être\nle même que celui du logiciel en cours "
-            "d'utilisation."};
+  if (Resultat refus = refuserDossierData(dossier, "de destination"); !refus.refus.empty()) {
+    return refus;
   }
   std::string paquet;
-  copies_.clear();
   for (std::size_t j = 0; j < especes.size(); ++j) {
     const int espece = especes[j];
     const FicheEspece& fiche = base.fiche(espece);
     const FileError erreur = copierImages(ImagesEspece::photo(dossier_, espece),
                                           ImagesEspece::photoAgrandie(dossier_, espece),
                                           static_cast<int>(j) + 1, dossier, fiche.Nom, suivi);
-    if (erreur != FileError::Aucune) return {erreur, {}};
+    if (erreur != FileError::Aucune) return terminer(erreur);
     const RecordCodec::Bytes record = RecordCodec::encode(fiche);
     paquet.append(record.data(), record.size());
     if (suivi.carteFaite) suivi.carteFaite();
   }
-  copies_.clear();
-  return {fichiers_.replace(dossier / PaquetFiches::kNomFichier, paquet), {}};
+  return terminer(fichiers_.replace(dossier / PaquetFiches::kNomFichier, paquet));
 }
 
 std::vector<bool> TransfertFiches::nouvelles(const std::vector<PaquetFiches::Carte>& cartes,

@@ -12,8 +12,9 @@
 namespace sylvenor {
 
 // Moves cards between the base and a card package, with their pictures. A card with no
-// photograph takes the placeholder's. An import is all or nothing: on any failure the base,
-// its file and the pictures of its cards are as before.
+// photograph takes the placeholder's. A transfer is all or nothing: pictures already at the
+// numbers written are moved aside first, and on any failure the copies are removed, those
+// pictures put back, and the base, its file and the package are as before.
 class TransfertFiches {
  public:
   struct Suivi {
@@ -48,11 +49,20 @@ class TransfertFiches {
   FileError copierImages(const std::filesystem::path& photo, const std::filesystem::path& grande,
                          int numero, const std::filesystem::path& dossierCible,
                          const std::string& nom, const Suivi& suivi);
-  void effacerCopies();
+  // Moves a picture about to be replaced or removed out of the way, to put it back on failure.
+  FileError ecarter(const std::filesystem::path& image);
+  Resultat terminer(FileError erreur);
+  Resultat refuserDossierData(const std::filesystem::path& dossier, const char* sens) const;
+
+  struct Ecartee {
+    std::filesystem::path image;
+    std::filesystem::path cote;
+  };
 
   FileAccess& fichiers_;
   std::filesystem::path dossier_;
-  std::vector<std::filesystem::path> copies_;  // pictures written by the current import
+  std::vector<std::filesystem::path> copies_;  // pictures written by the current transfer
+  std::vector<Ecartee> ecartees_;
 };
 
 }  // namespace sylvenor

@@ -1,6 +1,7 @@
 #include "platform/PosixFileAccess.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "support/TempDir.h"
 
@@ -27,6 +28,9 @@ TEST(PosixFileAccess, ReadErrorsCarryTheirFileErrorNumber) {
   PosixFileAccess files;
   EXPECT_EQ(files.read(dir / "absent", 10).erreur, FileError::NonTrouve);
   EXPECT_EQ(files.read(dir.path(), 10).erreur, FileError::AccesRefuse);
+  // A named pipe is refused at once instead of waiting for a writer.
+  ASSERT_EQ(::mkfifo((dir / "tube").c_str(), 0644), 0);
+  EXPECT_EQ(files.read(dir / "tube", 10).erreur, FileError::AccesRefuse);
   EXPECT_EQ(static_cast<int>(FileError::NonTrouve), 53);
   EXPECT_EQ(static_cast<int>(FileError::DisquePlein), 61);
   EXPECT_EQ(static_cast<int>(FileError::AccesRefuse), 75);

@@ -13,7 +13,9 @@ const std::string kTable =
     "//serveur/classe /mnt/classe cifs rw 0 0\n"
     "serveur:/export /home/eleves nfs4 rw 0 0\n"
     "overlay / overlay rw 0 0\n"
-    "proc /proc proc rw 0 0\n";
+    "proc /proc proc rw 0 0\n"
+    "drvfs /mnt/c 9p rw 0 0\n"
+    "/dev/loop3 /snap/sylvenor/12 squashfs ro 0 0\n";
 
 int type(std::string_view chemin, bool amovible = false) {
   const auto montage = TableMontages::montageDe(kTable, chemin);
@@ -37,6 +39,8 @@ TEST(TableMontagesTest, EachKindOfMediumHasItsCode) {
   EXPECT_EQ(type("/media/prof/CD/Sylvenor"), 5);
   EXPECT_EQ(type("/tmp/Sylvenor"), 6);
   EXPECT_EQ(type("/proc/1"), 0);
+  EXPECT_EQ(type("/mnt/c/Sylvenor"), 3);
+  EXPECT_EQ(type("/snap/sylvenor/12/bin"), 5);
 }
 
 }  // namespace

@@ -121,6 +121,20 @@ TEST_F(TransfertFichesTest, ThePackageIsFoundWhateverItsCaseAndBadRecordsAreRefu
   EXPECT_EQ(PaquetFiches::libelle(12, baseSource_.fiche(1)), " 12- " + baseSource_.fiche(1).Nom);
 }
 
+TEST_F(TransfertFichesTest, AnImportFillingTheBaseExactlyIsTaken) {
+  ASSERT_TRUE(exporter({1, 2}).reussi());
+  baseCible_.setNbFiches(297);
+  ASSERT_TRUE(importerTout(fichiers_).reussi());
+  EXPECT_EQ(baseCible_.NbFiches(), 299);
+  EXPECT_EQ(photo(cible_, 299), "photo Espèce 2");
+  // Importing from the program's own data folder would copy pictures onto themselves.
+  const auto resultat =
+      TransfertFiches(fichiers_, cible_.path()).importer(baseCible_, cible_ / "data", {}, {});
+  EXPECT_EQ(resultat.refus,
+            "Le chemin source ne peut être\nle même que celui du logiciel en cours "
+            "d'utilisation.");
+}
+
 TEST_F(TransfertFichesTest, AnImportBeyondTheCapacityIsRefusedBeforeAnyChange) {
   ASSERT_TRUE(exporter({1, 2}).reussi());
   baseCible_.setNbFiches(298);
@@ -136,17 +150,33 @@ TEST_F(TransfertFichesTest, AnImportBeyondTheCapacityIsRefusedBeforeAnyChange) {
 TEST_F(TransfertFichesTest, AFailureAtAnyCopyOrAtTheRewriteChangesNothing) {
   ASSERT_TRUE(exporter({1, 3, 5}).reussi());
   const std::string avant = lire(BaseEspeces::cheminBase(cible_.path()));
+  // Pictures left at the new numbers by earlier cards come back too.
+  TempDir::writeFile(ImagesEspece::photo(cible_.path(), 4), "ancienne 4");
+  TempDir::writeFile(ImagesEspece::photoAgrandie(cible_.path(), 6), "ancienne 6");
+  const FicheEspece emplacement4 = baseCible_.fiche(4);
   // Six pictures to copy, then the base file.
   for (int n = 1; n <= 7; ++n) {
     fichiers_.failOn(FaultyFileAccess::Operation::Replace, n, FileError::DisquePlein);
     EXPECT_EQ(importerTout(fichiers_).erreur, FileError::DisquePlein) << n;
     EXPECT_EQ(baseCible_.NbFiches(), 3) << n;
     EXPECT_EQ(lire(BaseEspeces::cheminBase(cible_.path())), avant) << n;
-    for (int numero = 4; numero <= 6; ++numero) {
-      EXPECT_EQ(photo(cible_, numero), "(absent)") << n;
-      EXPECT_EQ(grande(cible_, numero), "(absent)") << n;
-    }
+    EXPECT_EQ(baseCible_.fiche(4), emplacement4) << n;
+    EXPECT_EQ(photo(cible_, 4), "ancienne 4") << n;
+    EXPECT_EQ(grande(cible_, 6), "ancienne 6") << n;
+    EXPECT_EQ(photo(cible_, 5), "(absent)") << n;
+    EXPECT_EQ(grande(cible_, 4), "(absent)") << n;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cible_ / "data"),
+                            std::filesystem::directory_iterator()),
+              9)  // nothing left beside: base, placeholder, five pictures and the two above
+        << n;
   }
+  // An export failing at its package file leaves the former package and its pictures.
+  const std::string paquetAvant = lire(paquet_ / "Sylvenor.base");
+  fichiers_.failOn(FaultyFileAccess::Operation::Replace, 3, FileError::AccesRefuse);
+  EXPECT_EQ(exporter({2, 4}).erreur, FileError::AccesRefuse);
+  EXPECT_EQ(lire(paquet_ / "Sylvenor.base"), paquetAvant);
+  EXPECT_EQ(lire(paquet_ / "1.jpg"), "photo Espèce 1");
+  EXPECT_EQ(lire(paquet_ / "1grand.jpg"), "grande Espèce 1");
   EXPECT_EQ(TransfertFiches::messageErreur(FileError::AccesRefuse),
             "Au moins un des fichiers est en lecture seule.\nTraitement impossible.\n\nVérifiez "
             "que vous ne tentez pas d'écrire sur un CD-ROM.");
