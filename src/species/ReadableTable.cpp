@@ -93,7 +93,40 @@ std::string parseLine(std::string_view line, FicheEspece& fiche) {
   return {};
 }
 
+std::string_view sansRembourrage(std::string_view texte) {
+  const auto last = texte.find_last_not_of(' ');
+  return last == std::string_view::npos ? std::string_view() : texte.substr(0, last + 1);
+}
+
+std::string mot(std::optional<std::string_view> texte) { return texte ? std::string(*texte) : "?"; }
+
+constexpr std::string_view kEntete =
+    "# Espèces de Sylvenor : une espèce par ligne, dans l'ordre des numéros.\n"
+    "# Les lignes qui commencent par # sont des commentaires ; les lignes vides sont ignorées.\n"
+    "# Champs séparés par | :\n"
+    "# Nom | règne | groupe | répartition | ligne1 | ligne2 | ligne3 | ligne4 | ligne5 | ligne6\n"
+    "# règne : animal ou végétal.\n"
+    "# répartition : large, montagnard, marin ou méditerranéen.\n"
+    "# Chaque ligne d'information fait au plus 35 caractères.\n\n";
+
 }  // namespace
+
+std::string writeReadableTable(const std::vector<FicheEspece>& fiches) {
+  std::string table(kEntete);
+  for (const FicheEspece& fiche : fiches) {
+    const std::string regne = fiche.Vegetal == kAnimal    ? "animal"
+                              : fiche.Vegetal == kVegetal ? "végétal"
+                                                          : "?";
+    const auto repartition = static_cast<std::size_t>(fiche.Repartition);
+    table += std::string(sansRembourrage(fiche.Nom)) + " | " + regne + " | " +
+             mot(nomGroupe(fiche.Vegetal, fiche.Groupe)) + " | " +
+             (repartition < kRepartitions.size() ? std::string(kRepartitions[repartition]) : "?");
+    for (const std::string& ligne : fiche.Info)
+      table += " | " + std::string(sansRembourrage(ligne));
+    table += '\n';
+  }
+  return table;
+}
 
 ReadableTable parseReadableTable(std::string_view utf8Text) {
   ReadableTable table;

@@ -17,5 +17,8 @@ struct ReadableTable {
 };
 
 ReadableTable parseReadableTable(std::string_view utf8Text);
+// The table of these cards, with a header that tells the format; the padding of the texts is
+// left out. A code outside its table is written "?", which the reader refuses.
+std::string writeReadableTable(const std::vector<FicheEspece>& fiches);
 
 }  // namespace sylvenor

@@ -3,6 +3,7 @@
 #include <QCollator>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
 
 #include "app/FrenchMessageBox.h"
@@ -38,6 +39,12 @@ FrmChargerClassif::FrmChargerClassif(
   connect(btnCharger_, &QPushButton::clicked, this, &FrmChargerClassif::BtnCharger_Click);
   connect(btnDetruire_, &QPushButton::clicked, this, &FrmChargerClassif::BtnDetruire_Click);
   connect(annuler, &QPushButton::clicked, this, &QWidget::close);
+  // From the keyboard: Enter loads the file chosen in the list, Escape cancels.
+  for (const auto touche : {Qt::Key_Return, Qt::Key_Enter}) {
+    connect(new QShortcut(touche, this), &QShortcut::activated, this,
+            &FrmChargerClassif::BtnCharger_Click);
+  }
+  connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 QPushButton* FrmChargerClassif::bouton(const QString& name, const QString& caption, int left) {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include "app/FrmTemp.h"
@@ -91,6 +92,7 @@ FrmTester::FrmTester(Plateau plateau, const FrmTemp& images, std::function<void(
   retourCreation->setGeometry(rectTwips(8760, 8055, 2175, 585));
   connect(quitter, &QToolButton::clicked, this, &QWidget::close);
   connect(retourCreation, &QPushButton::clicked, this, &QWidget::close);
+  connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
   construireCle();
   for (int k = 0; k < PlateauClassification::kNbImages; ++k) {
     auto* ok = new PictureButton(QString("BtnOK01%1").arg(k + 1), images.image("Accepter"),

@@ -5,6 +5,8 @@
 
 #include "platform/PosixFileAccess.h"
 #include "species/BaseEspeces.h"
+#include "species/ReadableTable.h"
+#include "species/RecordCodec.h"
 #include "species/SpeciesCodes.h"
 
 namespace sylvenor {
@@ -18,6 +20,19 @@ class SampleInstallation : public ::testing::Test {
   PosixFileAccess files_;
   BaseEspeces base_;
 };
+
+TEST_F(SampleInstallation, ItsBaseGoesIntoTheReadableTableAndBackByteForByte) {
+  std::vector<FicheEspece> fiches;
+  for (int k = 1; k <= base_.NbFiches(); ++k) fiches.push_back(base_.fiche(k));
+  const ReadableTable table = parseReadableTable(writeReadableTable(fiches));
+  ASSERT_TRUE(table.erreurs.empty());
+  std::string octets;
+  for (const FicheEspece& fiche : table.fiches) {
+    const RecordCodec::Bytes record = RecordCodec::encode(fiche);
+    octets.append(record.data(), record.size());
+  }
+  EXPECT_EQ(octets, files_.read(BaseEspeces::cheminBase(kDir), SIZE_MAX).octets);
+}
 
 TEST_F(SampleInstallation, HoldsEnoughSpeciesOfEveryGroupAndDistribution) {
   ASSERT_GE(base_.NbFiches(), 80);

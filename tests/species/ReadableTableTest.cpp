@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "species/SpeciesCodes.h"
+
 namespace sylvenor {
 namespace {
 
@@ -42,6 +44,25 @@ TEST(ReadableTable, ReportsEveryBadLineWithItsNumber) {
   EXPECT_EQ(table.erreurs[4], "ligne 5 : information 6 de plus de 35 caractères");
   ASSERT_EQ(table.fiches.size(), 1u);
   EXPECT_EQ(table.fiches[0].Repartition, 3);
+}
+
+TEST(ReadableTable, WritesWhatItReadsAndMarksAnUnknownCode) {
+  FicheEspece pin;
+  pin.Nom = "Pin sylvestre" + std::string(37, ' ');
+  pin.Vegetal = kVegetal;
+  pin.Groupe = 1;
+  pin.Repartition = 1;
+  pin.Info = {"non", "oui, dans des cônes", "non", "oui", "forêts", "aiguilles"};
+  FicheEspece inconnue = pin;
+  inconnue.Groupe = 40;
+  const std::string texte = writeReadableTable({pin, inconnue});
+  const auto table = parseReadableTable(texte);
+  ASSERT_EQ(table.fiches.size(), 1u);
+  EXPECT_EQ(table.fiches[0].Nom, "Pin sylvestre");
+  EXPECT_EQ(table.fiches[0].Groupe, 1);
+  EXPECT_EQ(table.fiches[0].Info[1], "oui, dans des cônes");
+  EXPECT_NE(texte.find("Pin sylvestre | végétal | ? | montagnard"), std::string::npos);
+  ASSERT_EQ(table.erreurs.size(), 1u);
 }
 
 }  // namespace

@@ -158,7 +158,11 @@ TEST_F(FrmCreerTest, ASavedKeyComesBackWholeIntoAFreshBoard) {
   auto* liste = child<QListWidget>(*chargement, "File1");
   ASSERT_EQ(liste->count(), 1);
   EXPECT_EQ(liste->item(0)->text(), kFichier);
-  click(*chargement, "BtnCharger");
+  // Enter in the list loads the file chosen, as "Charger" does.
+  chargement->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(chargement));
+  liste->setFocus();
+  QTest::keyClick(liste, Qt::Key_Return);
   QApplication::processEvents();
   EXPECT_EQ(plateau().findChild<QWidget*>("FrmChargerClassif"), nullptr);
   for (int i = 0; i < 9; ++i) {
