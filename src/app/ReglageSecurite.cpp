@@ -1,15 +1,8 @@
 #include "app/ReglageSecurite.h"
 
+#include "species/Blancs.h"
+
 namespace sylvenor {
-namespace {
-
-std::string_view sansBlancs(std::string_view texte) {
-  const std::size_t debut = texte.find_first_not_of(' ');
-  if (debut == std::string_view::npos) return {};
-  return texte.substr(debut, texte.find_last_not_of(' ') - debut + 1);
-}
-
-}  // namespace
 
 std::optional<int> ReglageSecurite::modeQuitter() const {
   if (modeLu < 0 || modeLu > 2) return std::nullopt;
@@ -25,13 +18,13 @@ ReglageSecurite ReglageSecurite::lire(Reglages& reglages) {
 }
 
 bool ReglageSecurite::acceptable(bool requis, std::string_view motDePasse) {
-  return !requis || !sansBlancs(motDePasse).empty();
+  return !requis || !Blancs::autour(motDePasse).empty();
 }
 
 void ReglageSecurite::ecrire(Reglages& reglages, bool requis, std::string_view motDePasse,
                              std::optional<int> modeChoisi) const {
   reglages.ecrireEntier(kSectionSecurite, "Pass", requis ? 1 : 0);
-  reglages.ecrireTexte(kSectionSecurite, "Pswrd", sansBlancs(motDePasse));
+  reglages.ecrireTexte(kSectionSecurite, "Pswrd", Blancs::autour(motDePasse));
   reglages.ecrireEntier(kSectionSecurite, "QuitMod",
                         modeChoisi ? static_cast<std::int16_t>(*modeChoisi) : modeLu);
 }

@@ -3,14 +3,10 @@
 #include <charconv>
 #include <cstdint>
 
+#include "species/Blancs.h"
+
 namespace sylvenor {
 namespace {
-
-std::string_view trimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 bool equalsIgnoringCase(std::string_view text, std::string_view word) {
   if (text.size() != word.size()) return false;
@@ -23,7 +19,7 @@ bool equalsIgnoringCase(std::string_view text, std::string_view word) {
 }
 
 std::optional<long long> decimal(std::string_view text) {
-  text = trimBlanks(text);
+  text = Blancs::autour(text);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   long long value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -34,7 +30,7 @@ std::optional<long long> decimal(std::string_view text) {
 }  // namespace
 
 std::optional<bool> Reglages::texteVersBooleen(std::string_view text) {
-  const std::string_view word = trimBlanks(text);
+  const std::string_view word = Blancs::autour(text);
   if (equalsIgnoringCase(word, "true")) return true;
   if (equalsIgnoringCase(word, "false")) return false;
   const auto number = decimal(word);

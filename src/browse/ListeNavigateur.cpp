@@ -5,6 +5,8 @@
 #include <optional>
 #include <tuple>
 
+#include "species/Blancs.h"
+
 namespace sylvenor {
 namespace {
 
@@ -38,11 +40,6 @@ std::optional<std::string_view> lettreDeBase(char32_t point) {
   }
 }
 
-std::string_view sansBlancsFinaux(std::string_view nom) {
-  const auto fin = nom.find_last_not_of(' ');
-  return fin == std::string_view::npos ? std::string_view{} : nom.substr(0, fin + 1);
-}
-
 }  // namespace
 
 std::vector<EspeceListee> ListeNavigateur::construire(const BaseEspeces& base, int type) {
@@ -70,7 +67,7 @@ bool ListeNavigateur::retenue(const FicheEspece& fiche, int type) {
 }
 
 std::string ListeNavigateur::cleTri(std::string_view nom) {
-  const std::string_view texte = sansBlancsFinaux(nom);
+  const std::string_view texte = Blancs::aDroite(nom);
   std::string cle;
   cle.reserve(texte.size());
   for (std::size_t i = 0; i < texte.size(); ++i) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "species/Blancs.h"
 #include "species/Cp1252.h"
 #include "species/RecordCodec.h"
 #include "species/SpeciesCodes.h"
@@ -93,11 +94,6 @@ std::string parseLine(std::string_view line, FicheEspece& fiche) {
   return {};
 }
 
-std::string_view sansRembourrage(std::string_view texte) {
-  const auto last = texte.find_last_not_of(' ');
-  return last == std::string_view::npos ? std::string_view() : texte.substr(0, last + 1);
-}
-
 std::string mot(std::optional<std::string_view> texte) { return texte ? std::string(*texte) : "?"; }
 
 constexpr std::string_view kEntete =
@@ -118,11 +114,11 @@ std::string writeReadableTable(const std::vector<FicheEspece>& fiches) {
                               : fiche.Vegetal == kVegetal ? "végétal"
                                                           : "?";
     const auto repartition = static_cast<std::size_t>(fiche.Repartition);
-    table += std::string(sansRembourrage(fiche.Nom)) + " | " + regne + " | " +
+    table += std::string(Blancs::aDroite(fiche.Nom)) + " | " + regne + " | " +
              mot(nomGroupe(fiche.Vegetal, fiche.Groupe)) + " | " +
              (repartition < kRepartitions.size() ? std::string(kRepartitions[repartition]) : "?");
     for (const std::string& ligne : fiche.Info)
-      table += " | " + std::string(sansRembourrage(ligne));
+      table += " | " + std::string(Blancs::aDroite(ligne));
     table += '\n';
   }
   return table;

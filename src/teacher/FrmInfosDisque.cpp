@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "app/Fenetre.h"
 #include "teacher/InfosDisque.h"
 
 namespace sylvenor {
@@ -10,10 +11,7 @@ namespace sylvenor {
 FrmInfosDisque::FrmInfosDisque(QWidget* parent) : QFrame(parent) {
   setObjectName("FrmInfosDisque");
   setFrameShape(QFrame::Box);
-  setAutoFillBackground(true);
-  QPalette fond = palette();
-  fond.setColor(QPalette::Window, QColor(255, 255, 224));
-  setPalette(fond);
+  Fenetre::colorerFond(*this, QColor(255, 255, 224));
   new QGridLayout(this);
   lblChemin_ = ligne(0, "Chemin du logiciel :", "LblChemin");
   lblTypeDisque_ = ligne(1, "Type de support :", "LblTypeDisque");

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/MessageErreurFichier.h"
+#include "species/Blancs.h"
 #include "workshop/FichierClassification.h"
 
 namespace sylvenor {
@@ -12,12 +13,6 @@ namespace {
 constexpr std::array<std::string_view, 12> kMois = {"janv.", "févr.", "mars",  "avr.",
                                                     "mai",   "juin",  "juil.", "août",
                                                     "sept.", "oct.",  "nov.",  "déc."};
-
-std::string_view sansBlancs(std::string_view texte) {
-  const std::size_t debut = texte.find_first_not_of(' ');
-  if (debut == std::string_view::npos) return {};
-  return texte.substr(debut, texte.find_last_not_of(' ') - debut + 1);
-}
 
 // A path separator or a control character, or a dot that would hide the file, becomes "_".
 std::string sansSeparateurs(std::string_view nom) {
@@ -40,7 +35,7 @@ ClassificationsEnregistrees::ClassificationsEnregistrees(
 std::string ClassificationsEnregistrees::nomFichier(std::string_view nomEleve,
                                                     const DateHeure& moment) {
   const auto mois = static_cast<std::size_t>(moment.mois - 1) % kMois.size();
-  return sansSeparateurs(sansBlancs(nomEleve)) + ' ' + chiffres(moment.jour) + ' ' +
+  return sansSeparateurs(Blancs::autour(nomEleve)) + ' ' + chiffres(moment.jour) + ' ' +
          std::string(kMois[mois]) + ' ' + chiffres(moment.annee) + ' ' + chiffres(moment.heure) +
          '-' + chiffres(moment.minute) + '-' + chiffres(moment.seconde);
 }

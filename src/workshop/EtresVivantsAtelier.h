@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace sylvenor {
@@ -11,6 +12,16 @@ struct EtreVivantAtelier {
   std::string_view image;  // picture name in the picture store
   std::string_view nom;
   std::array<std::string_view, 8> description;
+
+  // The description as the help panel shows it, one item a line.
+  std::string lignes() const {
+    std::string texte;
+    for (const std::string_view ligne : description) {
+      if (!texte.empty()) texte += '\n';
+      texte += ligne;
+    }
+    return texte;
+  }
 };
 
 inline constexpr std::array<EtreVivantAtelier, 4> kEtresVivantsAtelier = {{

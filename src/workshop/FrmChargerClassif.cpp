@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <algorithm>
 
+#include "app/Fenetre.h"
 #include "app/FrenchMessageBox.h"
 #include "app/Programme.h"
 #include "platform/Twips.h"
@@ -22,10 +23,7 @@ FrmChargerClassif::FrmChargerClassif(
   setWindowTitle("Charger une classification d'élève");
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(twips(7110), twips(5145));
-  setAutoFillBackground(true);
-  QPalette fond = palette();
-  fond.setColor(QPalette::Window, QColor(128, 128, 255));
-  setPalette(fond);
+  Fenetre::colorerFond(*this, QColor(128, 128, 255));
   file1_ = new QListWidget(this);
   file1_->setObjectName("File1");
   file1_->setAccessibleName("Classifications enregistrées");

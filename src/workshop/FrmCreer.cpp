@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <cmath>
 
+#include "app/Fenetre.h"
 #include "app/FrenchMessageBox.h"
 #include "app/FrmTemp.h"
 #include "app/PictureButton.h"
@@ -66,20 +66,6 @@ QString texte(std::string_view utf8) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QString description(const EtreVivantAtelier& etre) {
-  QStringList lignes;
-  for (std::string_view ligne : etre.description) lignes << texte(ligne);
-  return lignes.join('\n');
-}
-
-QLabel* etiquette(const QString& name, const QString& caption, const QRect& rect, QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);  // a pupil's text is never markup
-  label->setGeometry(rect);
-  return label;
-}
-
 std::int32_t enTwips(qreal pixels) {
   return static_cast<std::int32_t>(std::lround(pixels * kTwipsParPixel));
 }
@@ -93,16 +79,13 @@ FrmCreer::FrmCreer(Programme& programme, Entourage entourage)
   setObjectName("FrmCreer");
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(twips(kLargeur), twips(kHauteur));
-  setAutoFillBackground(true);
-  QPalette fond = palette();
-  fond.setColor(QPalette::Window, QColor(255, 224, 192));
-  setPalette(fond);
+  Fenetre::colorerFond(*this, QColor(255, 224, 192));
   setMouseTracking(true);
   construireCle();
   construireImages();
   construireBoutons();
   afficherTextes(ClassificationEleve::ouverture());
-  move(screen()->availableGeometry().center() - rect().center());
+  Fenetre::centrer(*this);
 }
 
 FrmCreer::~FrmCreer() = default;
@@ -114,7 +97,7 @@ void FrmCreer::construireCle() {
     const QRect rect = question ? rectTwips(c.left, c.top, 2600, 1100)
                                 : rectTwips(c.left, c.top, kLargeurCase, kHauteurCase);
     cases_[i] = caseTexte(c.nom, rect, question);
-    etiquette({}, c.titre, rectTwips(c.left, c.top - 255, 2600, 240), this);
+    Fenetre::etiquette({}, c.titre, rectTwips(c.left, c.top - 255, 2600, 240), this);
   }
   for (int k = 0; k < PlateauClassification::kNbImages; ++k) {
     auto* shape = new QFrame(this);
@@ -123,8 +106,8 @@ void FrmCreer::construireCle() {
     shape->setGeometry(rectTwips(PlateauClassification::kLeftBoites,
                                  PlateauClassification::kTopsBoites.at(k),
                                  PlateauClassification::kTaille, PlateauClassification::kTaille));
-    auto* lettre =
-        etiquette(QString("Image%1").arg(k + 1), QString(QChar('A' + k)), shape->rect(), shape);
+    auto* lettre = Fenetre::etiquette(QString("Image%1").arg(k + 1), QString(QChar('A' + k)),
+                                      shape->rect(), shape);
     lettre->setAlignment(Qt::AlignCenter);
     lettre->setStyleSheet("font-size: 40pt; font-weight: bold; color: rgb(128, 128, 160);");
   }
@@ -150,19 +133,19 @@ QPlainTextEdit* FrmCreer::caseTexte(const QString& name, const QRect& rect, bool
 }
 
 void FrmCreer::construireImages() {
-  etiquette("Label4",
-            "Etres vivants à classer: fais-les glisser dans une case de ta classification",
-            rectTwips(150, 6705, 7400, 300), this);
-  aide_ = etiquette("Aide", {}, rectTwips(75, 4455, 2655, 2115), this);
+  Fenetre::etiquette("Label4",
+                     "Etres vivants à classer: fais-les glisser dans une case de ta classification",
+                     rectTwips(150, 6705, 7400, 300), this);
+  aide_ = Fenetre::etiquette("Aide", {}, rectTwips(75, 4455, 2655, 2115), this);
   aide_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   aide_->setWordWrap(true);
   aide_->setStyleSheet("background: rgb(255, 255, 224); border: 1px solid gray; padding: 3px;");
   aide_->hide();
   for (int i = 0; i < PlateauClassification::kNbImages; ++i) {
     const EtreVivantAtelier& etre = kEtresVivantsAtelier.at(i);
-    etiquette(QString("LblNum(%1)").arg(i), QString::number(i + 1),
-              rectTwips(kLeftsNumeros.at(i), 7125, 195, 285), this);
-    img_[i] = etiquette(QString("Img(%1)").arg(i), {}, {}, this);
+    Fenetre::etiquette(QString("LblNum(%1)").arg(i), QString::number(i + 1),
+                       rectTwips(kLeftsNumeros.at(i), 7125, 195, 285), this);
+    img_[i] = Fenetre::etiquette(QString("Img(%1)").arg(i), {}, {}, this);
     img_[i]->setPixmap(entourage_.images.image(texte(etre.image)));
     img_[i]->setScaledContents(true);
     // A placed picture covers its box, letter included.
@@ -192,9 +175,9 @@ QPushButton* FrmCreer::bouton(const QString& name, const QString& caption, const
 }
 
 void FrmCreer::construireBoutons() {
-  etiquette("Label1", "Classification de:", rectTwips(2025, 45, 2400, 285), this);
-  etiquette("TxtNomEleve", QString::fromStdString(programme_.exercice().NomEleve),
-            rectTwips(2040, 330, 7000, 285), this)
+  Fenetre::etiquette("Label1", "Classification de:", rectTwips(2025, 45, 2400, 285), this);
+  Fenetre::etiquette("TxtNomEleve", QString::fromStdString(programme_.exercice().NomEleve),
+                     rectTwips(2040, 330, 7000, 285), this)
       ->setStyleSheet("font-weight: bold;");
   auto* quitter = new PictureButton("BtnQuit", entourage_.images.image("QuitterSamuon"),
                                     "Quitter l'atelier", this);
@@ -320,7 +303,7 @@ void FrmCreer::placer(int index) {
 }
 
 void FrmCreer::afficherAide(int index) {
-  aide_->setText(description(kEtresVivantsAtelier.at(index)));
+  aide_->setText(QString::fromStdString(kEtresVivantsAtelier.at(index).lignes()));
   aide_->show();
   aide_->raise();
 }

@@ -5,10 +5,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 
+#include "app/Fenetre.h"
 #include "app/FrmTemp.h"
 #include "app/PictureButton.h"
 #include "keys/KeyLine.h"
@@ -47,20 +47,8 @@ constexpr std::array<std::array<const char*, 4>, 2> kBranches = {{
     {"Line2", "Txt020", "Btn003", "Btn004"},
 }};
 
-QString texte(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-QLabel* etiquette(const QString& name, const QString& caption, const QRect& rect, QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);  // a pupil's text is never markup
-  label->setGeometry(rect);
-  return label;
-}
-
 QLabel* image(const QString& name, const QRect& rect, QWidget* parent) {
-  QLabel* picture = etiquette(name, {}, rect, parent);
+  QLabel* picture = Fenetre::etiquette(name, {}, rect, parent);
   picture->setScaledContents(true);
   return picture;
 }
@@ -76,14 +64,11 @@ FrmTester::FrmTester(Plateau plateau, const FrmTemp& images, std::function<void(
   setObjectName("FrmTester");
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(twips(12045), twips(8775));
-  setAutoFillBackground(true);
-  QPalette fond = palette();
-  fond.setColor(QPalette::Window, QColor(255, 224, 192));
-  setPalette(fond);
-  etiquette("Label1", "Tester la classification", rectTwips(2055, 165, 6000, 330), this)
+  Fenetre::colorerFond(*this, QColor(255, 224, 192));
+  Fenetre::etiquette("Label1", "Tester la classification", rectTwips(2055, 165, 6000, 330), this)
       ->setStyleSheet("font-size: 14pt; font-weight: bold;");
-  etiquette("TxtNomEleve", "de: " + QString::fromStdString(plateau_.nomEleve),
-            rectTwips(2115, 480, 7000, 285), this);
+  Fenetre::etiquette("TxtNomEleve", "de: " + QString::fromStdString(plateau_.nomEleve),
+                     rectTwips(2115, 480, 7000, 285), this);
   auto* quitter =
       new PictureButton("BtnQuit", images.image("QuitterSamuon"), "Quitter l'essai", this);
   quitter->setGeometry(rectTwips(90, 195, 1790, 610));
@@ -103,7 +88,7 @@ FrmTester::FrmTester(Plateau plateau, const FrmTemp& images, std::function<void(
   construireClasser();
   construireComparaison();
   RAZ();
-  move(screen()->availableGeometry().center() - rect().center());
+  Fenetre::centrer(*this);
   // The trial starts once, when the window opens; coming back to it does not start it again.
   Les4especes();
 }
@@ -130,8 +115,8 @@ void FrmTester::construireCle() {
 }
 
 QLabel* FrmTester::question(const QString& name, std::size_t texteCle, const QRect& rect) {
-  QLabel* label =
-      etiquette(name, QString::fromStdString(plateau_.cle.textes.at(texteCle)), rect, this);
+  QLabel* label = Fenetre::etiquette(name, QString::fromStdString(plateau_.cle.textes.at(texteCle)),
+                                     rect, this);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignCenter);
   label->setStyleSheet("background: rgb(192, 192, 255); color: rgb(128, 0, 128);");
@@ -162,13 +147,13 @@ void FrmTester::construireClasser() {
   frmClasser_->setObjectName("FrmClasser");
   frmClasser_->setGeometry(rectTwips(15, 6090, 4590, 2670));
   imgTest_ = image("ImgTest", rectTwips(180, 645, 1500, 1500), frmClasser_);
-  aide_ = etiquette("Aide", {}, rectTwips(1815, 300, 2655, 2265), frmClasser_);
+  aide_ = Fenetre::etiquette("Aide", {}, rectTwips(1815, 300, 2655, 2265), frmClasser_);
   aide_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   aide_->setWordWrap(true);
-  etiquette("Label2", "Espèces classées :", rectTwips(120, 1065, 1800, 285), this);
-  lblNumEsp_ = etiquette("LblNumEsp", "-1", rectTwips(690, 1380, 285, 285), this);
-  etiquette("LblTotEsp", "/ 4", rectTwips(975, 1380, 400, 285), this);
-  lblBienPlace_ = etiquette("LblBienPlace", "0", rectTwips(195, 1350, 285, 285), this);
+  Fenetre::etiquette("Label2", "Espèces classées :", rectTwips(120, 1065, 1800, 285), this);
+  lblNumEsp_ = Fenetre::etiquette("LblNumEsp", "-1", rectTwips(690, 1380, 285, 285), this);
+  Fenetre::etiquette("LblTotEsp", "/ 4", rectTwips(975, 1380, 400, 285), this);
+  lblBienPlace_ = Fenetre::etiquette("LblBienPlace", "0", rectTwips(195, 1350, 285, 285), this);
   lblBienPlace_->hide();
 }
 
@@ -179,11 +164,12 @@ void FrmTester::construireComparaison() {
   // The results cover the key.
   frmCompare_->setAutoFillBackground(true);
   const QString nom = QString::fromStdString(plateau_.nomEleve);
-  etiquette("Label3", "Animaux placés comme ", rectTwips(135, 270, 2895, 285), frmCompare_);
-  etiquette("LblNom(0)", nom, rectTwips(3030, 270, 5300, 285), frmCompare_);
-  etiquette("Label4", "Animaux placés différemment de ", rectTwips(120, 2640, 3960, 285),
-            frmCompare_);
-  etiquette("LblNom(1)", nom, rectTwips(4080, 2640, 4300, 285), frmCompare_);
+  Fenetre::etiquette("Label3", "Animaux placés comme ", rectTwips(135, 270, 2895, 285),
+                     frmCompare_);
+  Fenetre::etiquette("LblNom(0)", nom, rectTwips(3030, 270, 5300, 285), frmCompare_);
+  Fenetre::etiquette("Label4", "Animaux placés différemment de ", rectTwips(120, 2640, 3960, 285),
+                     frmCompare_);
+  Fenetre::etiquette("LblNom(1)", nom, rectTwips(4080, 2640, 4300, 285), frmCompare_);
   for (int j = 0; j < PlateauClassification::kNbImages; ++j) {
     imgBien_.at(j) =
         image(QString("ImgBien(%1)").arg(j), rectTwips(kLefts.at(j), 600, 1500, 1500), frmCompare_);
@@ -192,7 +178,8 @@ void FrmTester::construireComparaison() {
     imgBien_.at(j)->hide();
     imgFaux_.at(j)->hide();
   }
-  lblResult_ = etiquette("LblResult", "Résultats", rectTwips(345, 4665, 7665, 660), frmCompare_);
+  lblResult_ =
+      Fenetre::etiquette("LblResult", "Résultats", rectTwips(345, 4665, 7665, 660), frmCompare_);
   lblResult_->setStyleSheet("font-weight: bold;");
   lblResult_->hide();
   frmCompare_->hide();
@@ -214,11 +201,7 @@ void FrmTester::Les4especes() {
     return;
   }
   imgTest_->setPixmap(plateau_.images.at(essai_.rang()));
-  QStringList lignes;
-  for (std::string_view ligne : kEtresVivantsAtelier.at(essai_.rang()).description) {
-    lignes << texte(ligne);
-  }
-  aide_->setText(lignes.join('\n'));
+  aide_->setText(QString::fromStdString(kEtresVivantsAtelier.at(essai_.rang()).lignes()));
 }
 
 void FrmTester::RAZ() {

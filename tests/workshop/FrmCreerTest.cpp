@@ -122,6 +122,7 @@ TEST_F(FrmCreerTest, TheButtonsFollowTheTeacherOptionsAndPrintingTellsAFailure) 
   EXPECT_TRUE(cliquerEnRepondant(plateau(), "BtnImprim").isEmpty());
   EXPECT_EQ(imprimante_.steps, (std::vector<std::string>{"image", "fin"}));
   EXPECT_EQ(imprimante_.largeurImage, plateau().width());
+  EXPECT_EQ(imprimante_.hauteurImage, plateau().height());
   imprimante_.steps.clear();
   imprimante_.failing = {"image"};
   EXPECT_EQ(cliquerEnRepondant(plateau(), "BtnImprim"),

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace sylvenor {
+
+// What the windows set up the same way.
+class Fenetre {
+ public:
+  // A label at its place, whose text is shown as written, never as markup.
+  static QLabel* etiquette(const QString& name, const QString& caption, const QRect& rect,
+                           QWidget* parent);
+  static void colorerFond(QWidget& widget, const QColor& couleur);
+  static void centrer(QWidget& fenetre);
+};
+
+}  // namespace sylvenor
