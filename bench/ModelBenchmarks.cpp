@@ -147,6 +147,24 @@ void BM_PlancherCopieImages(benchmark::State& state) {
 }
 BENCHMARK(BM_PlancherCopieImages)->UseRealTime()->Unit(benchmark::kMillisecond);
 
+// The same copy brought onto the disk, as a transfer must before the base or package names it.
+void BM_PlancherCopieImagesSurDisque(benchmark::State& state) {
+  const fs::path copie = installation().dossier() / "copie";
+  fs::create_directories(copie);
+  for (auto _ : state) {
+    for (int n = 1; n <= kPleine; ++n) {
+      fs::copy_file(ImagesEspece::photo(installation().dossier(), n),
+                    copie / (std::to_string(n) + ".jpg"), fs::copy_options::overwrite_existing);
+    }
+    fs::copy_file(BaseEspeces::cheminBase(installation().dossier()), copie / "Sylvenor.base",
+                  fs::copy_options::overwrite_existing);
+    const int dossier = ::open(copie.c_str(), O_RDONLY | O_DIRECTORY);
+    ::syncfs(dossier);
+    ::close(dossier);
+  }
+}
+BENCHMARK(BM_PlancherCopieImagesSurDisque)->UseRealTime()->Unit(benchmark::kMillisecond);
+
 void BM_RecapCentEspeces(benchmark::State& state) {
   BaseEspeces base;
   base.ChargerBase(installation().fichiers(), installation().dossier());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <map>
 
 #include "platform/FileAccess.h"
@@ -34,6 +35,25 @@ class MemoryFileAccess : public FileAccess {
   }
   FileError makeWritable(const std::filesystem::path&) override { return FileError::Aucune; }
   FileError createFolders(const std::filesystem::path&) override { return FileError::Aucune; }
+  FileError replaceUnflushed(const std::filesystem::path& path,
+                             const std::string& octets) override {
+    return replace(path, octets);
+  }
+  FileError flush(const std::filesystem::path&) override { return FileError::Aucune; }
+  FileError link(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    const auto found = fichiers.find(from);
+    if (found == fichiers.end()) return FileError::NonTrouve;
+    fichiers[to] = found->second;
+    return FileError::Aucune;
+  }
+  FileError removeFolder(const std::filesystem::path& path) override {
+    std::erase_if(fichiers, [&](const auto& entry) {
+      return std::mismatch(path.begin(), path.end(), entry.first.begin(), entry.first.end())
+                 .first == path.end();
+    });
+    return FileError::Aucune;
+  }
+  void removeLeftovers(const std::filesystem::path&) override {}
   FileList listFiles(const std::filesystem::path& folder) override {
     FileList list;
     for (const auto& [path, octets] : fichiers) {

@@ -19,6 +19,7 @@
 #include "keys/FrmDemanderNumEsp.h"
 #include "platform/Twips.h"
 #include "species/SpeciesCodes.h"
+#include "teacher/CrashRecovery.h"
 #include "teacher/FrmProf.h"
 #include "workshop/FrmCreer.h"
 #include "workshop/FrmEntrerNom.h"
@@ -49,6 +50,7 @@ void Splashscreen::Form_Load() {
   QApplication::processEvents();
   frmProf_ = std::make_unique<FrmProf>(programme_, *frmTemp_);
   frmDemanderNumEsp_ = std::make_unique<FrmDemanderNumEsp>(programme_.base());
+  CrashRecovery::run(programme_.fichiers(), programme_.dossier());
   programme_.base().ChargerBase(programme_.fichiers(), programme_.dossier());
 }
 

@@ -28,7 +28,8 @@ class FileAccess {
   // Replaces the file whole, or leaves it untouched and leaves no temporary file.
   virtual FileError replace(const std::filesystem::path& path, const std::string& octets) = 0;
   virtual bool exists(const std::filesystem::path& path) = 0;
-  // Moves a file within one disk, replacing the target; the move is all or nothing.
+  // Moves a file within one disk, replacing the target; the move is all or nothing. Moves and
+  // removals reach the disk with the next `flush` or replacement in their folder.
   virtual FileError rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
   virtual FileError remove(const std::filesystem::path& path) = 0;
   // Lets the program change this file: clears its read-only mode and checks that its folder
@@ -38,6 +39,20 @@ class FileAccess {
   virtual FileError createFolders(const std::filesystem::path& path) = 0;
   // The names of the ordinary files of the folder that are not hidden, in no set order.
   virtual FileList listFiles(const std::filesystem::path& folder) = 0;
+
+  // Replaces the file whole as `replace` does, but leaves bringing it onto the disk to `flush`:
+  // many files then wait for the disk once instead of once each.
+  virtual FileError replaceUnflushed(const std::filesystem::path& path,
+                                     const std::string& octets) = 0;
+  // Returns once everything written on the folder's disk is on it.
+  virtual FileError flush(const std::filesystem::path& folder) = 0;
+  // Gives the file a second name on the same disk, taking no room; where the disk cannot, copies
+  // it. The target must not exist.
+  virtual FileError link(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+  // Removes the folder and all it holds; a missing folder is no error.
+  virtual FileError removeFolder(const std::filesystem::path& path) = 0;
+  // Removes from the folder what replacements cut short by a crash left there.
+  virtual void removeLeftovers(const std::filesystem::path& folder) = 0;
 };
 
 }  // namespace sylvenor

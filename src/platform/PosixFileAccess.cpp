@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <utility>
@@ -33,6 +35,14 @@ class FileDescriptor {
 void syncFolder(const std::filesystem::path& folder) {
   FileDescriptor dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY));
   if (dir.get() >= 0) ::fsync(dir.get());
+}
+
+// What mkstemp puts at the end of a temporary name.
+bool isTemporaryName(const std::string& name) {
+  const std::size_t dot = name.rfind('.');
+  if (name.size() < 9 || name.front() != '.' || dot == 0 || dot != name.size() - 7) return false;
+  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(dot) + 1, name.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
 }  // namespace
@@ -94,7 +104,7 @@ ssize_t PosixFileAccess::writeSome(int fd, const char* data, std::size_t size) {
   return ::write(fd, data, size);
 }
 
-FileError PosixFileAccess::writeAll(int fd, const std::string& octets) {
+FileError PosixFileAccess::writeAll(int fd, const std::string& octets, bool flushed) {
   std::size_t done = 0;
   while (done < octets.size()) {
     const ssize_t wrote = writeSome(fd, octets.data() + done, octets.size() - done);
@@ -102,10 +112,21 @@ FileError PosixFileAccess::writeAll(int fd, const std::string& octets) {
     if (wrote <= 0) return wrote < 0 ? fromErrno(errno) : FileError::DisquePlein;
     done += static_cast<std::size_t>(wrote);
   }
+  if (!flushed) return FileError::Aucune;
   return ::fsync(fd) == 0 ? FileError::Aucune : fromErrno(errno);
 }
 
 FileError PosixFileAccess::replace(const std::filesystem::path& path, const std::string& octets) {
+  return replaceFile(path, octets, true);
+}
+
+FileError PosixFileAccess::replaceUnflushed(const std::filesystem::path& path,
+                                            const std::string& octets) {
+  return replaceFile(path, octets, false);
+}
+
+FileError PosixFileAccess::replaceFile(const std::filesystem::path& path, const std::string& octets,
+                                       bool flushed) {
   // Hidden, so that a file left by a crash is never listed among the user's files.
   std::string pattern =
       (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
@@ -113,7 +134,7 @@ FileError PosixFileAccess::replace(const std::filesystem::path& path, const std:
   if (fd.get() < 0) return fromErrno(errno);
   const std::filesystem::path temporary = pattern;
   ::fchmod(fd.get(), 0644);
-  FileError error = writeAll(fd.get(), octets);
+  FileError error = writeAll(fd.get(), octets, flushed);
   if (::close(fd.release()) != 0 && error == FileError::Aucune) error = fromErrno(errno);
   if (error == FileError::Aucune && ::rename(temporary.c_str(), path.c_str()) != 0) {
     error = fromErrno(errno);
@@ -122,7 +143,7 @@ FileError PosixFileAccess::replace(const std::filesystem::path& path, const std:
     ::unlink(temporary.c_str());
     return error;
   }
-  syncFolder(path.parent_path());
+  if (flushed) syncFolder(path.parent_path());
   return FileError::Aucune;
 }
 
@@ -134,13 +155,11 @@ bool PosixFileAccess::exists(const std::filesystem::path& path) {
 FileError PosixFileAccess::rename(const std::filesystem::path& from,
                                   const std::filesystem::path& to) {
   if (::rename(from.c_str(), to.c_str()) != 0) return fromErrno(errno);
-  syncFolder(to.parent_path());
   return FileError::Aucune;
 }
 
 FileError PosixFileAccess::remove(const std::filesystem::path& path) {
   if (::unlink(path.c_str()) != 0) return fromErrno(errno);
-  syncFolder(path.parent_path());
   return FileError::Aucune;
 }
 
@@ -164,10 +183,6 @@ FileError PosixFileAccess::createFolders(const std::filesystem::path& path) {
   return fromErrno(error.value());
 }
 
-}  // namespace sylvenor
-
-namespace sylvenor {
-
 FileList PosixFileAccess::listFiles(const std::filesystem::path& folder) {
   FileList list;
   std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
@@ -184,6 +199,48 @@ FileList PosixFileAccess::listFiles(const std::filesystem::path& folder) {
     }
   }
   return list;
+}
+
+FileError PosixFileAccess::flush(const std::filesystem::path& folder) {
+  FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.get() < 0) return fromErrno(errno);
+  return ::syncfs(dir.get()) == 0 ? FileError::Aucune : fromErrno(errno);
+}
+
+FileError PosixFileAccess::link(const std::filesystem::path& from,
+                                const std::filesystem::path& to) {
+  if (::link(from.c_str(), to.c_str()) == 0) return FileError::Aucune;
+  // FAT sticks and some network shares have no second names.
+  if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK && errno != EXDEV) {
+    return fromErrno(errno);
+  }
+  const FileRead copy = read(from, SIZE_MAX);
+  if (copy.erreur != FileError::Aucune) return copy.erreur;
+  return replace(to, copy.octets);
+}
+
+FileError PosixFileAccess::removeFolder(const std::filesystem::path& path) {
+  std::error_code error;
+  std::filesystem::remove_all(path, error);
+  if (error) return fromErrno(error.value());
+  syncFolder(path.parent_path());
+  return FileError::Aucune;
+}
+
+void PosixFileAccess::removeLeftovers(const std::filesystem::path& folder) {
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+  if (!dir) return;
+  std::vector<std::string> leftovers;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    struct stat info {};
+    const std::string name = entry->d_name;
+    if (isTemporaryName(name) && ::lstat((folder / name).c_str(), &info) == 0 &&
+        S_ISREG(info.st_mode)) {
+      leftovers.push_back(name);
+    }
+  }
+  for (const std::string& name : leftovers) ::unlink((folder / name).c_str());
+  if (!leftovers.empty()) syncFolder(folder);
 }
 
 }  // namespace sylvenor

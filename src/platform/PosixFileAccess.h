@@ -18,6 +18,11 @@ class PosixFileAccess : public FileAccess {
   FileError makeWritable(const std::filesystem::path& path) override;
   FileError createFolders(const std::filesystem::path& path) override;
   FileList listFiles(const std::filesystem::path& folder) override;
+  FileError replaceUnflushed(const std::filesystem::path& path, const std::string& octets) override;
+  FileError flush(const std::filesystem::path& folder) override;
+  FileError link(const std::filesystem::path& from, const std::filesystem::path& to) override;
+  FileError removeFolder(const std::filesystem::path& path) override;
+  void removeLeftovers(const std::filesystem::path& folder) override;
 
   static FileError fromErrno(int error);
 
@@ -26,7 +31,8 @@ class PosixFileAccess : public FileAccess {
   virtual ssize_t writeSome(int fd, const char* data, std::size_t size);
 
  private:
-  FileError writeAll(int fd, const std::string& octets);
+  FileError writeAll(int fd, const std::string& octets, bool flushed);
+  FileError replaceFile(const std::filesystem::path& path, const std::string& octets, bool flushed);
 };
 
 }  // namespace sylvenor

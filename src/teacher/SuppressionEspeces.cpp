@@ -1,19 +1,60 @@
 #include "teacher/SuppressionEspeces.h"
 
 #include <algorithm>
-#include <ranges>
+#include <array>
+#include <charconv>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
 #include <utility>
 
 #include "species/ImagesEspece.h"
+#include "species/RecordCodec.h"
 
 namespace sylvenor {
 namespace {
 
+// The new numbering, built beside the pictures.
+std::filesystem::path dossierEtape(const std::filesystem::path& programDir) {
+  return ImagesEspece::dossierData(programDir) / ".suppression";
+}
+
+// Beside the new names: the base file's size once replaced, then the pictures that no card
+// will use any more.
+constexpr const char* kPlan = "plan";
+// Written once the base file is replaced.
+constexpr const char* kFait = "fait";
+
 // A kept picture's file name: the old number and the species' name, with no folder in it.
 std::string nomRetire(std::int16_t numero, const std::string& nom, const char* suffixe) {
   std::string propre = nom.substr(0, nom.find_last_not_of(' ') + 1);
-  std::ranges::replace(propre, '/', '-');
+  std::ranges::replace_if(
+      propre, [](char c) { return c == '/' || static_cast<unsigned char>(c) < 0x20; }, '-');
   return std::to_string(numero) + "-" + propre + suffixe;
+}
+
+std::array<std::filesystem::path, 2> images(const std::filesystem::path& programDir, int n) {
+  return {ImagesEspece::photo(programDir, n), ImagesEspece::photoAgrandie(programDir, n)};
+}
+
+struct Plan {
+  std::size_t tailleBase = 0;
+  std::vector<std::string> perimees;
+};
+
+std::optional<Plan> lirePlan(FileAccess& files, const std::filesystem::path& programDir) {
+  const FileRead lu = files.read(dossierEtape(programDir) / kPlan, 1 << 20);
+  if (lu.erreur != FileError::Aucune || lu.tronque) return std::nullopt;
+  std::istringstream lignes(lu.octets);
+  std::string ligne;
+  Plan plan;
+  if (!std::getline(lignes, ligne)) return std::nullopt;
+  const auto [fin, erreur] =
+      std::from_chars(ligne.data(), ligne.data() + ligne.size(), plan.tailleBase);
+  if (erreur != std::errc() || fin != ligne.data() + ligne.size()) return std::nullopt;
+  while (std::getline(lignes, ligne)) plan.perimees.push_back(ligne);
+  return plan;
 }
 
 }  // namespace
@@ -55,93 +96,123 @@ FileError SuppressionEspeces::supprimer(const std::vector<std::int16_t>& retiree
       std::ranges::find(retiree.begin() + 1, retiree.end(), true) - retiree.begin());
   if (premiere > total) return FileError::Aucune;
 
-  faits_.clear();
-  ecartees_.clear();
-  erreur_ = FileError::Aucune;
-  ecarterImages(premiere);
-  const auto kept = static_cast<std::int16_t>(garde.size());
-  for (std::int16_t j = 1; j <= kept; ++j) {
-    const std::int16_t ancien = garde[static_cast<std::size_t>(j - 1)];
-    if (j >= premiere) {
-      renommerDepuisCote(ImagesEspece::photo(dir_, ancien), ImagesEspece::photo(dir_, j));
-      renommerDepuisCote(ImagesEspece::photoAgrandie(dir_, ancien),
-                         ImagesEspece::photoAgrandie(dir_, j));
-    }
-    if (progression) progression(j);
-  }
-
   BaseEspeces nouvelle = base_;
+  const auto kept = static_cast<std::int16_t>(garde.size());
   for (std::int16_t j = 1; j <= kept; ++j) {
     nouvelle.fiche(j) = base_.fiche(garde[static_cast<std::size_t>(j - 1)]);
   }
   nouvelle.setNbFiches(kept);
+
+  erreur_ = preparer(garde, premiere, retiree, supprimerImages, progression);
   if (erreur_ == FileError::Aucune) erreur_ = nouvelle.EnregBase(files_, dir_);
   if (erreur_ != FileError::Aucune) {
-    annuler();
+    files_.removeFolder(dossierEtape(dir_));
     return erreur_;
   }
-  const BaseEspeces ancienne = std::exchange(base_, nouvelle);
-  rangerRetirees(ancienne, retiree, supprimerImages);
+  base_ = std::move(nouvelle);
+  // Without this mark, an edit of the base before the next start would hide that it was replaced.
+  files_.replace(dossierEtape(dir_) / kFait, "");
+  const FileError fin = achever(files_, dir_);
   for (int n = kept + 1; n <= total; ++n) {
     if (progression) progression(n);
   }
-  return FileError::Aucune;
+  return fin;
 }
 
-void SuppressionEspeces::deplacer(const std::filesystem::path& de,
-                                  const std::filesystem::path& vers) {
-  if (erreur_ != FileError::Aucune) return;
-  erreur_ = files_.rename(de, vers);
-  if (erreur_ == FileError::Aucune) faits_.push_back({de, vers});
-}
-
-// Every picture from the first removed number on leaves its number, so that no picture still
-// needed can be overwritten while the others take their new numbers.
-void SuppressionEspeces::ecarterImages(std::int16_t depuis) {
-  for (std::int16_t n = depuis; n <= base_.NbFiches(); ++n) {
-    for (const auto& image : {ImagesEspece::photo(dir_, n), ImagesEspece::photoAgrandie(dir_, n)}) {
-      if (!files_.exists(image)) continue;
-      deplacer(image, aCote(image));
-      if (erreur_ == FileError::Aucune) ecartees_.insert(image);
+FileError SuppressionEspeces::preparer(const std::vector<std::int16_t>& garde,
+                                       std::int16_t premiere, const std::vector<bool>& retiree,
+                                       bool supprimerImages,
+                                       const std::function<void(int)>& progression) {
+  const std::filesystem::path etape = dossierEtape(dir_);
+  files_.removeFolder(etape);
+  erreur_ = files_.createFolders(etape / kDossierRetirees);
+  const auto kept = static_cast<std::int16_t>(garde.size());
+  for (std::int16_t j = 1; j <= kept; ++j) {
+    if (j >= premiere) {
+      const auto anciennes = images(dir_, garde[static_cast<std::size_t>(j - 1)]);
+      const auto nouvelles = images(dir_, j);
+      for (std::size_t i = 0; i < anciennes.size(); ++i) {
+        lier(anciennes[i], etape / nouvelles[i].filename());
+      }
     }
+    if (progression) progression(j);
   }
-}
-
-void SuppressionEspeces::renommerDepuisCote(const std::filesystem::path& ancienne,
-                                            const std::filesystem::path& nouvelle) {
-  if (ecartees_.contains(ancienne)) deplacer(aCote(ancienne), nouvelle);
-}
-
-void SuppressionEspeces::annuler() {
-  for (const Deplacement& fait : std::views::reverse(faits_)) files_.rename(fait.vers, fait.de);
-  faits_.clear();
-}
-
-std::filesystem::path SuppressionEspeces::aCote(const std::filesystem::path& image) const {
-  return std::filesystem::path(image) += ".renum";
-}
-
-// The base file is already replaced: what is left concerns only pictures that no card uses, so
-// a failure here loses nothing and is not reported.
-void SuppressionEspeces::rangerRetirees(const BaseEspeces& ancienne,
-                                        const std::vector<bool>& retiree, bool supprimerImages) {
-  const auto dossier = ImagesEspece::dossierData(dir_) / kDossierRetirees;
-  if (!supprimerImages) files_.createFolders(dossier);
-  for (std::int16_t n = 1; n < static_cast<std::int16_t>(retiree.size()); ++n) {
+  const std::int16_t total = static_cast<std::int16_t>(retiree.size() - 1);
+  for (std::int16_t n = premiere; n <= total && !supprimerImages; ++n) {
     if (!retiree[static_cast<std::size_t>(n)]) continue;
-    const std::string& nom = ancienne.fiche(n).Nom;
-    const std::pair<std::filesystem::path, const char*> images[] = {
-        {ImagesEspece::photo(dir_, n), ".jpg"},
-        {ImagesEspece::photoAgrandie(dir_, n), " grand.jpg"}};
-    for (const auto& [image, suffixe] : images) {
-      if (!ecartees_.contains(image)) continue;
-      if (supprimerImages) {
-        files_.remove(aCote(image));
-      } else {
-        files_.rename(aCote(image), dossier / nomRetire(n, nom, suffixe));
+    const std::string& nom = base_.fiche(n).Nom;
+    const auto [photo, grande] = images(dir_, n);
+    lier(photo, etape / kDossierRetirees / nomRetire(n, nom, ".jpg"));
+    lier(grande, etape / kDossierRetirees / nomRetire(n, nom, " grand.jpg"));
+  }
+  ecrirePlan(premiere, static_cast<std::size_t>(kept) * RecordCodec::kTailleFiche);
+  return erreur_;
+}
+
+void SuppressionEspeces::lier(const std::filesystem::path& image,
+                              const std::filesystem::path& nom) {
+  if (erreur_ == FileError::Aucune && files_.exists(image)) erreur_ = files_.link(image, nom);
+}
+
+// Every picture from the first removed number on that no new name replaces.
+void SuppressionEspeces::ecrirePlan(std::int16_t premiere, std::size_t tailleBase) {
+  if (erreur_ != FileError::Aucune) return;
+  const std::filesystem::path etape = dossierEtape(dir_);
+  std::string plan = std::to_string(tailleBase) + "\n";
+  for (int n = premiere; n <= base_.NbFiches(); ++n) {
+    for (const auto& image : images(dir_, n)) {
+      if (files_.exists(image) && !files_.exists(etape / image.filename())) {
+        plan += image.filename().string() + "\n";
       }
     }
   }
+  erreur_ = files_.replace(etape / kPlan, plan);
+}
+
+// Each step can be taken again after a crash: a picture already moved is no longer in the
+// folder, and no picture to delete has a name that a moved one takes.
+FileError SuppressionEspeces::achever(FileAccess& files, const std::filesystem::path& programDir) {
+  const std::filesystem::path etape = dossierEtape(programDir);
+  const std::filesystem::path data = ImagesEspece::dossierData(programDir);
+  const std::optional<Plan> plan = lirePlan(files, programDir);
+  // The plan only goes in the last clearing up, once every picture has its new number.
+  if (!plan) return files.removeFolder(etape);
+  for (const std::string& perimee : plan->perimees) {
+    if (files.exists(data / perimee)) files.remove(data / perimee);
+  }
+  FileError erreur = FileError::Aucune;
+  const auto deplacer = [&](const std::filesystem::path& de, const std::filesystem::path& vers,
+                            const std::set<std::string>& sauf) {
+    const FileList liste = files.listFiles(de);
+    for (const std::string& nom : liste.noms) {
+      if (sauf.contains(nom)) continue;
+      const FileError e = files.rename(de / nom, vers / nom);
+      if (erreur == FileError::Aucune) erreur = e;
+    }
+  };
+  deplacer(etape, data, {kPlan, kFait});
+  if (!files.listFiles(etape / kDossierRetirees).noms.empty()) {
+    files.createFolders(data / kDossierRetirees);
+    deplacer(etape / kDossierRetirees, data / kDossierRetirees, {});
+  }
+  // The plan goes only once the pictures' new names are sure to be on the disk.
+  if (erreur == FileError::Aucune) erreur = files.flush(data);
+  if (erreur == FileError::Aucune) erreur = files.removeFolder(etape);
+  return erreur;
+}
+
+FileError SuppressionEspeces::reprendre(FileAccess& files,
+                                        const std::filesystem::path& programDir) {
+  const std::filesystem::path etape = dossierEtape(programDir);
+  if (!files.exists(etape)) return FileError::Aucune;
+  bool remplacee = files.exists(etape / kFait);
+  if (const std::optional<Plan> plan = lirePlan(files, programDir); plan && !remplacee) {
+    // A removal always shortens the file, so its size tells whether it was replaced.
+    const FileRead base = files.read(BaseEspeces::cheminBase(programDir), plan->tailleBase + 1);
+    remplacee =
+        base.erreur == FileError::Aucune && base.octets.size() == plan->tailleBase && !base.tronque;
+  }
+  return remplacee ? achever(files, programDir) : files.removeFolder(etape);
 }
 
 }  // namespace sylvenor

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <set>
 #include <vector>
 
 #include "platform/FileAccess.h"
@@ -12,8 +11,10 @@
 namespace sylvenor {
 
 // Removes species from the base and renumbers the others, their pictures following them.
-// Pictures are first moved aside, then given their new numbers, then the base file is replaced;
-// a failure at any step puts every picture back, so the file and the pictures always agree.
+// The new numbering is first laid out in a hidden folder as second names of the pictures,
+// leaving them untouched; replacing the base file then decides the removal, and only after it
+// do the pictures take their new numbers. A failure or a crash before that replacement leaves
+// everything as it was; one after it is finished by `reprendre`.
 class SuppressionEspeces {
  public:
   // Where the pictures of removed species go when the teacher keeps them.
@@ -29,31 +30,27 @@ class SuppressionEspeces {
 
   // `retirees` holds the numbers to remove. With `supprimerImages`, the removed species'
   // pictures are deleted, otherwise kept under kDossierRetirees. `progression` is told each
-  // species number dealt with.
+  // species number dealt with. An error after the base file was replaced leaves the table
+  // matching the file, and the pictures are put in order at the next start.
   FileError supprimer(const std::vector<std::int16_t>& retirees, bool supprimerImages,
                       const std::function<void(int)>& progression = {});
 
- private:
-  struct Deplacement {
-    std::filesystem::path de;
-    std::filesystem::path vers;
-  };
+  // Finishes the removal that a crash cut short once the base file was replaced, or forgets it
+  // when the file was not: then no picture had moved.
+  static FileError reprendre(FileAccess& files, const std::filesystem::path& programDir);
 
-  void deplacer(const std::filesystem::path& de, const std::filesystem::path& vers);
-  void ecarterImages(std::int16_t depuis);
-  void renommerDepuisCote(const std::filesystem::path& ancienne,
-                          const std::filesystem::path& nouvelle);
-  void annuler();
-  std::filesystem::path aCote(const std::filesystem::path& image) const;
-  void rangerRetirees(const BaseEspeces& ancienne, const std::vector<bool>& retiree,
-                      bool supprimerImages);
+ private:
+  FileError preparer(const std::vector<std::int16_t>& garde, std::int16_t premiere,
+                     const std::vector<bool>& retiree, bool supprimerImages,
+                     const std::function<void(int)>& progression);
+  void lier(const std::filesystem::path& image, const std::filesystem::path& nom);
+  void ecrirePlan(std::int16_t premiere, std::size_t tailleBase);
+  static FileError achever(FileAccess& files, const std::filesystem::path& programDir);
 
   BaseEspeces& base_;
   FileAccess& files_;
   std::filesystem::path dir_;
   std::int16_t sansPhoto_ = 0;
-  std::vector<Deplacement> faits_;
-  std::set<std::filesystem::path> ecartees_;  // pictures moved aside, by their former name
   FileError erreur_ = FileError::Aucune;
 };
 

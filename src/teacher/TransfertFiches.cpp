@@ -36,13 +36,19 @@ FileError TransfertFiches::copier(const std::filesystem::path& de,
   const FileRead lu = fichiers_.read(de, kTailleMaxImage);
   if (lu.erreur != FileError::Aucune) return lu.erreur;
   if (lu.tronque) return FileError::Autre;
-  return fichiers_.replace(vers, lu.octets);
+  // Brought onto the disk all together before the base or the package names them.
+  return fichiers_.replaceUnflushed(vers, lu.octets);
 }
 
 FileError TransfertFiches::ecarter(const std::filesystem::path& image) {
   if (!fichiers_.exists(image)) return FileError::Aucune;
-  const std::filesystem::path cote =
-      image.parent_path() / ("." + image.filename().string() + ".avant");
+  const std::filesystem::path dossier = dossierEcart(image.parent_path());
+  if (ecartees_.empty()) {
+    if (const FileError erreur = fichiers_.createFolders(dossier); erreur != FileError::Aucune) {
+      return erreur;
+    }
+  }
+  const std::filesystem::path cote = dossier / image.filename();
   const FileError erreur = fichiers_.rename(image, cote);
   if (erreur == FileError::Aucune) ecartees_.push_back({image, cote});
   return erreur;
@@ -79,9 +85,8 @@ TransfertFiches::Resultat TransfertFiches::terminer(FileError erreur) {
     for (auto it = ecartees_.rbegin(); it != ecartees_.rend(); ++it) {
       fichiers_.rename(it->cote, it->image);
     }
-  } else {
-    for (const Ecartee& ecartee : ecartees_) fichiers_.remove(ecartee.cote);
   }
+  if (!ecartees_.empty()) fichiers_.removeFolder(ecartees_.front().cote.parent_path());
   copies_.clear();
   ecartees_.clear();
   return {erreur, {}};
@@ -131,6 +136,7 @@ TransfertFiches::Resultat TransfertFiches::importer(
     if (erreur == FileError::Aucune && !nouvelle.ajouter(carte.fiche)) erreur = FileError::Autre;
     if (suivi.carteFaite) suivi.carteFaite();
   }
+  if (erreur == FileError::Aucune) erreur = fichiers_.flush(ImagesEspece::dossierData(dossier_));
   if (erreur == FileError::Aucune) erreur = nouvelle.EnregBase(fichiers_, dossier_);
   if (erreur == FileError::Aucune) base = nouvelle;
   return terminer(erreur);
@@ -155,7 +161,20 @@ TransfertFiches::Resultat TransfertFiches::exporter(const BaseEspeces& base,
     paquet.append(record.data(), record.size());
     if (suivi.carteFaite) suivi.carteFaite();
   }
-  return terminer(fichiers_.replace(dossier / PaquetFiches::kNomFichier, paquet));
+  FileError erreur = fichiers_.flush(dossier);
+  if (erreur == FileError::Aucune) {
+    erreur = fichiers_.replace(dossier / PaquetFiches::kNomFichier, paquet);
+  }
+  return terminer(erreur);
+}
+
+std::filesystem::path TransfertFiches::dossierEcart(const std::filesystem::path& dossier) {
+  return dossier / ".avant";
+}
+
+void TransfertFiches::nettoyer(FileAccess& fichiers,
+                               const std::filesystem::path& dossierProgramme) {
+  fichiers.removeFolder(dossierEcart(ImagesEspece::dossierData(dossierProgramme)));
 }
 
 std::vector<bool> TransfertFiches::nouvelles(const std::vector<PaquetFiches::Carte>& cartes,

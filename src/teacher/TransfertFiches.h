@@ -41,6 +41,9 @@ class TransfertFiches {
   static std::vector<bool> nouvelles(const std::vector<PaquetFiches::Carte>& cartes,
                                      const BaseEspeces& base);
   static std::string messageErreur(FileError erreur);
+  // Removes the pictures that an import cut short by a crash had moved aside: whether or not
+  // the base was rewritten, no card uses them.
+  static void nettoyer(FileAccess& fichiers, const std::filesystem::path& dossierProgramme);
   static std::string messageSansPhoto(const std::string& nom);
 
  private:
@@ -49,8 +52,10 @@ class TransfertFiches {
   FileError copierImages(const std::filesystem::path& photo, const std::filesystem::path& grande,
                          int numero, const std::filesystem::path& dossierCible,
                          const std::string& nom, const Suivi& suivi);
-  // Moves a picture about to be replaced or removed out of the way, to put it back on failure.
+  // Moves a picture about to be replaced or removed out of the way, into a hidden folder beside
+  // it, to put it back on failure.
   FileError ecarter(const std::filesystem::path& image);
+  static std::filesystem::path dossierEcart(const std::filesystem::path& dossier);
   Resultat terminer(FileError erreur);
   Resultat refuserDossierData(const std::filesystem::path& dossier, const char* sens) const;
 

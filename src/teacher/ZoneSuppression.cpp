@@ -127,14 +127,14 @@ void ZoneSuppression::CmdSupprEspece_Click() {
     pourcent_->setValue(n);
     pourcent_->repaint();
   });
-  if (erreur != FileError::Aucune) {
-    pourcent_->hide();
-    afficherErreur(message(erreur, kSuppression));
-    return;
-  }
-  FrenchMessageBox::avertir(this, "Information", "Fin de traitement des données.",
-                            QMessageBox::NoIcon);
   pourcent_->hide();
+  if (erreur != FileError::Aucune) {
+    afficherErreur(message(erreur, kSuppression));
+  } else {
+    FrenchMessageBox::avertir(this, "Information", "Fin de traitement des données.",
+                              QMessageBox::NoIcon);
+  }
+  // A failure may come once the base is replaced: the list always shows the table.
   compteChange_();
   remplirListe();
 }

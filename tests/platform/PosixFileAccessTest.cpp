@@ -1,7 +1,10 @@
 #include "platform/PosixFileAccess.h"
 
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
+#include <algorithm>
+#include <vector>
 
 #include "support/TempDir.h"
 
@@ -46,6 +49,44 @@ TEST(PosixFileAccess, ReplaceWritesTheWholeFileAndLeavesNothingBeside) {
                           std::filesystem::directory_iterator()),
             1);
   EXPECT_EQ(files.replace(dir / "absent" / "f", "x"), FileError::NonTrouve);
+}
+
+// What a crash leaves of a replacement is a hidden name ending in six letters or digits; the
+// start-up clearing removes those and nothing else.
+TEST(PosixFileAccess, LeftoversOfInterruptedReplacementsGoAndOtherFilesStay) {
+  TempDir dir;
+  PosixFileAccess files;
+  for (const char* name : {".base.dat.aZ09xy", ".12grand.jpg.Q1w2E3", "base.dat", ".directory",
+                           ".base.dat.abc", ".x.toolong7", "a.b.cdefgh"}) {
+    TempDir::writeFile(dir / name, name);
+  }
+  std::filesystem::create_directory(dir / ".folder.abcdef");
+  files.removeLeftovers(dir.path());
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    left.push_back(entry.path().filename());
+  }
+  std::ranges::sort(left);
+  EXPECT_EQ(left, (std::vector<std::string>{".base.dat.abc", ".directory", ".folder.abcdef",
+                                            ".x.toolong7", "a.b.cdefgh", "base.dat"}));
+}
+
+TEST(PosixFileAccess, ALinkIsASecondNameOfTheSameBytesAndNeverReplacesAFile) {
+  TempDir dir;
+  PosixFileAccess files;
+  TempDir::writeFile(dir / "12.jpg", "photo");
+  TempDir::writeFile(dir / "11.jpg", "other");
+  ASSERT_EQ(files.link(dir / "12.jpg", dir / "copie.jpg"), FileError::Aucune);
+  EXPECT_TRUE(std::filesystem::equivalent(dir / "12.jpg", dir / "copie.jpg"));
+  EXPECT_EQ(files.link(dir / "12.jpg", dir / "11.jpg"), FileError::Autre);
+  EXPECT_EQ(TempDir::readFile(dir / "11.jpg"), "other");
+  EXPECT_EQ(files.link(dir / "absent.jpg", dir / "x.jpg"), FileError::NonTrouve);
+  ASSERT_EQ(files.replaceUnflushed(dir / "13.jpg", "new"), FileError::Aucune);
+  EXPECT_EQ(files.flush(dir.path()), FileError::Aucune);
+  EXPECT_EQ(TempDir::readFile(dir / "13.jpg"), "new");
+  EXPECT_EQ(files.removeFolder(dir.path()), FileError::Aucune);
+  EXPECT_FALSE(std::filesystem::exists(dir.path()));
+  EXPECT_EQ(files.removeFolder(dir.path()), FileError::Aucune);
 }
 
 }  // namespace

@@ -33,4 +33,16 @@ FileError FaultyFileAccess::makeWritable(const std::filesystem::path& path) {
   return PosixFileAccess::makeWritable(path);
 }
 
+FileError FaultyFileAccess::replaceUnflushed(const std::filesystem::path& path,
+                                             const std::string& octets) {
+  if (fails(Operation::Replace)) return errors_[index(Operation::Replace)];
+  return PosixFileAccess::replaceUnflushed(path, octets);
+}
+
+FileError FaultyFileAccess::link(const std::filesystem::path& from,
+                                 const std::filesystem::path& to) {
+  if (fails(Operation::Link)) return errors_[index(Operation::Link)];
+  return PosixFileAccess::link(from, to);
+}
+
 }  // namespace sylvenor::test

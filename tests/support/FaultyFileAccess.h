@@ -10,7 +10,8 @@ namespace sylvenor::test {
 // The real file access, except that one call of a chosen kind fails.
 class FaultyFileAccess : public PosixFileAccess {
  public:
-  enum class Operation { Replace, Rename, Remove, MakeWritable, Count };
+  // A replacement left unflushed counts as a replacement.
+  enum class Operation { Replace, Rename, Remove, MakeWritable, Link, Count };
 
   // The nth call from now (1 = the next one) fails with `error`; the others work.
   void failOn(Operation operation, int nth, FileError error = FileError::AccesRefuse);
@@ -20,6 +21,8 @@ class FaultyFileAccess : public PosixFileAccess {
   FileError rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
   FileError remove(const std::filesystem::path& path) override;
   FileError makeWritable(const std::filesystem::path& path) override;
+  FileError replaceUnflushed(const std::filesystem::path& path, const std::string& octets) override;
+  FileError link(const std::filesystem::path& from, const std::filesystem::path& to) override;
 
  private:
   static std::size_t index(Operation operation) { return static_cast<std::size_t>(operation); }

@@ -113,7 +113,9 @@ TEST_F(SuppressionEspecesTest, RemovingTheLastMovesNoOtherPicture) {
   EXPECT_EQ(file().size(), 9 * RecordCodec::kTailleFiche);
   for (int n = 1; n <= 9; ++n) expectSpecies(n, n);
   EXPECT_FALSE(std::filesystem::exists(ImagesEspece::photo(dir_.path(), 10)));
-  EXPECT_EQ(files_.calls(Operation::Rename), 1);  // its photograph, set aside then deleted
+  // Its photograph is simply deleted: no other picture changes number.
+  EXPECT_EQ(files_.calls(Operation::Rename), 0);
+  EXPECT_EQ(files_.calls(Operation::Link), 0);
 }
 
 TEST_F(SuppressionEspecesTest, RemovingEverySpeciesLeavesAnEmptyBaseAndTheBarePlaceholder) {
@@ -141,30 +143,70 @@ TEST_F(SuppressionEspecesTest, AReadOnlyPictureIsReportedBeforeAnyChange) {
   EXPECT_EQ(snapshot(data()), before);
 }
 
-// Whichever step fails, the base file, the table and every picture are as they were.
-TEST_F(SuppressionEspecesTest, AFailureAtAnyStepPutsEverythingBack) {
+// Counts each kind of call a successful removal of 3 and 7 makes, on a copy of the installation.
+int callsOf(const std::filesystem::path& installation, const BaseEspeces& base, Operation kind) {
+  TempDir trial;
+  std::filesystem::copy(installation, trial.path(), std::filesystem::copy_options::recursive);
+  BaseEspeces copy = base;
+  FaultyFileAccess counting;
+  SuppressionEspeces(copy, counting, trial.path()).supprimer({3, 7}, false);
+  return counting.calls(kind);
+}
+
+// Whichever step before the base file's replacement fails, the file, the table and every picture
+// are as they were.
+TEST_F(SuppressionEspecesTest, AFailureBeforeTheBaseIsReplacedPutsEverythingBack) {
   const auto before = snapshot(data());
   const BaseEspeces table = base_;
-  {
+  const int links = callsOf(dir_.path(), base_, Operation::Link);
+  ASSERT_GT(links, 8);
+  const auto expectUnchanged = [&] {
+    EXPECT_EQ(snapshot(data()), before);
+    EXPECT_EQ(base_.NbFiches(), 10);
+    EXPECT_EQ(base_.fiche(3), table.fiche(3));
+  };
+  for (int step = 1; step <= links; ++step) {
+    SCOPED_TRACE(step);
+    files_.failOn(Operation::Link, step);
+    EXPECT_EQ(remove({3, 7}, false), FileError::AccesRefuse);
+    expectUnchanged();
+  }
+  for (int step = 1; step <= 2; ++step) {  // the plan, then the base file
+    SCOPED_TRACE(step);
+    files_.failOn(Operation::Replace, step, FileError::DisquePlein);
+    EXPECT_EQ(remove({3, 7}, false), FileError::DisquePlein);
+    expectUnchanged();
+  }
+}
+
+// Once the base file is replaced, a failure leaves the table matching it, and the pictures are
+// put in order at the next start, as after a removal that went through.
+TEST_F(SuppressionEspecesTest, AFailureAfterTheBaseIsReplacedIsFinishedAtTheNextStart) {
+  TempDir reference;
+  std::filesystem::copy(dir_.path(), reference.path(), std::filesystem::copy_options::recursive);
+  BaseEspeces referenceBase = base_;
+  FaultyFileAccess plain;
+  ASSERT_EQ(SuppressionEspeces(referenceBase, plain, reference.path()).supprimer({3, 7}, false),
+            FileError::Aucune);
+  const auto after = snapshot(ImagesEspece::dossierData(reference.path()));
+  const int renames = callsOf(dir_.path(), base_, Operation::Rename);
+  ASSERT_GT(renames, 8);
+  for (int step = 1; step <= renames; ++step) {
+    SCOPED_TRACE(step);
     TempDir trial;
     std::filesystem::copy(dir_.path(), trial.path(), std::filesystem::copy_options::recursive);
-    BaseEspeces copy = base_;
-    FaultyFileAccess counting;
-    SuppressionEspeces(copy, counting, trial.path()).supprimer({3, 7}, true);
-    ASSERT_GT(counting.calls(Operation::Rename), 10);
-    for (int step = 1; step <= counting.calls(Operation::Rename); ++step) {
-      SCOPED_TRACE(step);
-      files_.failOn(Operation::Rename, step);
-      EXPECT_EQ(remove({3, 7}), FileError::AccesRefuse);
-      EXPECT_EQ(snapshot(data()), before);
-      EXPECT_EQ(base_.NbFiches(), 10);
-      EXPECT_EQ(base_.fiche(3), table.fiche(3));
-    }
+    BaseEspeces table = base_;
+    FaultyFileAccess files;
+    files.failOn(Operation::Rename, step);
+    EXPECT_EQ(SuppressionEspeces(table, files, trial.path()).supprimer({3, 7}, false),
+              FileError::AccesRefuse);
+    EXPECT_EQ(table.NbFiches(), 8);
+    EXPECT_EQ(SuppressionEspeces::reprendre(files, trial.path()), FileError::Aucune);
+    EXPECT_EQ(snapshot(ImagesEspece::dossierData(trial.path())), after);
   }
-  files_.failOn(Operation::Replace, 1, FileError::DisquePlein);
-  EXPECT_EQ(remove({3, 7}), FileError::DisquePlein);
-  EXPECT_EQ(snapshot(data()), before);
-  EXPECT_EQ(base_.fiche(3), table.fiche(3));
+  files_.failOn(Operation::Replace, 3);  // the mark that the base file was replaced
+  EXPECT_EQ(remove({3, 7}, false), FileError::Aucune);
+  EXPECT_EQ(snapshot(data()), after);
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ TEST_F(ZoneSuppressionTest, AFailureHalfWayLeavesTheBaseAndThePicturesAsTheyWere
   click(prof(), "CmdSuppr");
   tick({2});
   const auto before = dataFolder();
-  fichiers_.failOn(test::FaultyFileAccess::Operation::Rename, 14);
+  fichiers_.failOn(test::FaultyFileAccess::Operation::Link, 5);
   const QStringList said = clickAnswering("CmdSupprEspece", {Oui});
   ASSERT_EQ(said.size(), 2);
   EXPECT_EQ(said[1],
