@@ -133,7 +133,8 @@ void BM_ImportPlein(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportPlein)->UseRealTime()->Unit(benchmark::kMillisecond);
 
-void BM_PlancherCopieImages(benchmark::State& state) {
+// The package's files copied by the system, optionally brought onto the disk with one sync.
+void copierPaquet(benchmark::State& state, bool surDisque) {
   const fs::path copie = installation().dossier() / "copie";
   fs::create_directories(copie);
   for (auto _ : state) {
@@ -143,26 +144,18 @@ void BM_PlancherCopieImages(benchmark::State& state) {
     }
     fs::copy_file(BaseEspeces::cheminBase(installation().dossier()), copie / "Sylvenor.base",
                   fs::copy_options::overwrite_existing);
-  }
-}
-BENCHMARK(BM_PlancherCopieImages)->UseRealTime()->Unit(benchmark::kMillisecond);
-
-// The same copy brought onto the disk, as a transfer must before the base or package names it.
-void BM_PlancherCopieImagesSurDisque(benchmark::State& state) {
-  const fs::path copie = installation().dossier() / "copie";
-  fs::create_directories(copie);
-  for (auto _ : state) {
-    for (int n = 1; n <= kPleine; ++n) {
-      fs::copy_file(ImagesEspece::photo(installation().dossier(), n),
-                    copie / (std::to_string(n) + ".jpg"), fs::copy_options::overwrite_existing);
-    }
-    fs::copy_file(BaseEspeces::cheminBase(installation().dossier()), copie / "Sylvenor.base",
-                  fs::copy_options::overwrite_existing);
+    if (!surDisque) continue;
     const int dossier = ::open(copie.c_str(), O_RDONLY | O_DIRECTORY);
     ::syncfs(dossier);
     ::close(dossier);
   }
 }
+
+void BM_PlancherCopieImages(benchmark::State& state) { copierPaquet(state, false); }
+BENCHMARK(BM_PlancherCopieImages)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The same copy brought onto the disk, as a transfer must before the base or package names it.
+void BM_PlancherCopieImagesSurDisque(benchmark::State& state) { copierPaquet(state, true); }
 BENCHMARK(BM_PlancherCopieImagesSurDisque)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 void BM_RecapCentEspeces(benchmark::State& state) {

@@ -7,8 +7,10 @@ namespace sylvenor {
 QMessageBox::StandardButton FrenchMessageBox::demander(QWidget* parent, const QString& title,
                                                        const QString& text,
                                                        QMessageBox::StandardButtons buttons,
-                                                       QMessageBox::Icon icon) {
+                                                       QMessageBox::Icon icon,
+                                                       QMessageBox::StandardButton parDefaut) {
   QMessageBox box(icon, title, text, buttons, parent);
+  if (parDefaut != QMessageBox::NoButton) box.setDefaultButton(parDefaut);
   const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
       {QMessageBox::Yes, "Oui"},
       {QMessageBox::No, "Non"},

@@ -8,10 +8,10 @@ namespace sylvenor {
 // language.
 class FrenchMessageBox {
  public:
-  static QMessageBox::StandardButton demander(QWidget* parent, const QString& title,
-                                              const QString& text,
-                                              QMessageBox::StandardButtons buttons,
-                                              QMessageBox::Icon icon = QMessageBox::Question);
+  static QMessageBox::StandardButton demander(
+      QWidget* parent, const QString& title, const QString& text,
+      QMessageBox::StandardButtons buttons, QMessageBox::Icon icon = QMessageBox::Question,
+      QMessageBox::StandardButton parDefaut = QMessageBox::NoButton);
   static void avertir(QWidget* parent, const QString& title, const QString& text,
                       QMessageBox::Icon icon = QMessageBox::Warning);
 };

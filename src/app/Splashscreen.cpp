@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "app/Frm0.h"
 #include "app/FrmTemp.h"
@@ -36,9 +37,9 @@ Splashscreen::Splashscreen(Programme& programme)
   setObjectName("Splashscreen");
   setWindowTitle("Sylvenor");
   setFixedWidth(twips(kLargeur));
-  setHauteur(kHauteurReduite);
   construireBandeau();
   construireMenu();
+  setHauteur(kHauteurReduite);
 }
 
 Splashscreen::~Splashscreen() = default;
@@ -89,6 +90,10 @@ void Splashscreen::construireBandeau() {
   connect(btnQuit_, &QToolButton::clicked, this, &Splashscreen::BtnQuit_Click);
   connect(ok, &QPushButton::clicked, this, &Splashscreen::Command6_Click);
   connect(txtPass_, &QLineEdit::returnPressed, this, &Splashscreen::Command6_Click);
+  // Escape puts the password box away, as leaving the window does.
+  auto* annuler = new QShortcut(QKeySequence::Cancel, boxPass_);
+  annuler->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(annuler, &QShortcut::activated, boxPass_, &QWidget::hide);
 }
 
 void Splashscreen::construireMenu() {
@@ -106,6 +111,7 @@ void Splashscreen::construireMenu() {
           &QAbstractButton::clicked, this, &Splashscreen::Command5_Click);
 
   auto* dictionnaire = new QPushButton("Dictionnaire", this);
+  menu_.push_back(dictionnaire);
   dictionnaire->setObjectName("Command4");
   dictionnaire->setGeometry(rectTwips(5520, 2400, 1800, 420));
   connect(dictionnaire, &QPushButton::clicked, this, &Splashscreen::Command4_Click);
@@ -125,6 +131,8 @@ QAbstractButton* Splashscreen::ajouterEntreeMenu(int row, const QString& buttonN
   auto* label = new QLabel(caption, this);
   label->setObjectName(labelName);
   label->setGeometry(rectTwips(840, top, 4560, 360));
+  menu_.push_back(button);
+  menu_.push_back(label);
   return button;
 }
 
@@ -248,6 +256,11 @@ void Splashscreen::afficherProfesseur() {
   frmProf_->activateWindow();
 }
 
-void Splashscreen::setHauteur(int twipsHeight) { setFixedHeight(twips(twipsHeight)); }
+void Splashscreen::setHauteur(int twipsHeight) {
+  setFixedHeight(twips(twipsHeight));
+  // Below the edge of the folded window, the menu must not be reached with Tab either.
+  const bool deploye = twipsHeight == kHauteurDeployee;
+  for (QWidget* entree : menu_) entree->setVisible(deploye);
+}
 
 }  // namespace sylvenor

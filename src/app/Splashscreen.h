@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -83,6 +84,7 @@ class Splashscreen : public QWidget {
   QFrame* boxPass_ = nullptr;
   QLineEdit* txtPass_ = nullptr;
   QLabel* lblNomEleve_ = nullptr;
+  std::vector<QWidget*> menu_;  // the entries shown once the pupil has given a name
 };
 
 }  // namespace sylvenor

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include "app/FrmTemp.h"
 #include "app/GradientBackground.h"
@@ -135,6 +136,12 @@ void Form4::construireBoutons(const FrmTemp& images) {
                                  "Fermer le Fichier du Vivant", this);
   quit->setGeometry(rectTwips(kDroite + kLargeurPhoto + 240, kHautPhoto, 1620, 1620));
   connect(quit, &QAbstractButton::clicked, this, &Form4::BtnQuit_Click);
+  // From the keyboard: Enter on a species classifies it, Escape closes the browser.
+  connect(listEsp_, &QListWidget::itemActivated, this, [this] {
+    if (btnGo_->isEnabled() && btnGo_->isVisible()) BtnGo_Click();
+  });
+  connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+          &Form4::BtnQuit_Click);
 }
 
 void Form4::afficherGroupe(const QString& phrase) { lblGroupe_->setText(phrase); }

@@ -211,6 +211,9 @@ void FrmCle::construirePhoto() {
   imgEspece_->setAlignment(Qt::AlignCenter);
   imgEspece_->setGeometry(frmImage_->rect().adjusted(4, 4, -4, -4));
   imgEspece_->setMouseTracking(true);
+  // Reached with Tab, the photograph brings the card in as the pointer over it does.
+  imgEspece_->setFocusPolicy(Qt::TabFocus);
+  imgEspece_->setAccessibleName("Photo de l'être vivant");
   imgEspece_->installEventFilter(this);
   icoLoupe_ = new PictureButton("IcoLoupe", entourage_.images.image("Loupe"),
                                 "Voir la photo en grand", frmImage_);
@@ -277,6 +280,16 @@ void FrmCle::appliquerEtat() {
   for (QWidget* warning : avertissements_) warning->setVisible(etat_.avertissementVisible());
 }
 
+// Each species starts with the keyboard on the key's first answer, never on "Quitter".
+void FrmCle::focaliserPremiereReponse() {
+  for (QWidget* widget : noeuds_.front().widgets) {
+    if (auto* reponse = qobject_cast<QAbstractButton*>(widget)) {
+      reponse->setFocus();
+      return;
+    }
+  }
+}
+
 OptionsEleve FrmCle::options() const { return entourage_.prof.options(); }
 
 bool FrmCle::demarrer() {
@@ -285,6 +298,7 @@ bool FrmCle::demarrer() {
     frmCompteur_->setVisible(options().compteur);
     majCompteur();
     afficher(espece_);
+    focaliserPremiereReponse();
     return true;
   }
   const std::int16_t kind = profil_.vegetal;
@@ -305,6 +319,7 @@ bool FrmCle::demarrer() {
 void FrmCle::suivant() {
   etat_.reinitialiser();
   appliquerEtat();
+  focaliserPremiereReponse();
   frmCompteur_->setVisible(options().compteur);
   // The panel already counts the species to come while the pupil chooses its number.
   Exercice& exercice = programme_.exercice();
@@ -450,7 +465,10 @@ void FrmCle::Form_Activate() {
 }
 
 bool FrmCle::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == imgEspece_ && event->type() == QEvent::MouseMove) montrerFiche();
+  if (watched == imgEspece_) {
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::FocusIn) montrerFiche();
+    if (event->type() == QEvent::FocusOut) cacherFiche();
+  }
   return QWidget::eventFilter(watched, event);
 }
 

@@ -80,6 +80,7 @@ class FrmCle : public QWidget {
   void construireFiche();
   void construireCompteur();
   void appliquerEtat();
+  void focaliserPremiereReponse();
   bool navigateur() const { return origine_.especeNavigateur > 0; }
   // After a validation that moves on: the next species, or back to the browser or the key
   // that handed the species over.

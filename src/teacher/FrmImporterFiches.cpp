@@ -31,6 +31,8 @@ QLabel* etiquette(const char* name, const QString& caption, QWidget* parent) {
 QPushButton* bouton(const char* name, const QString& caption, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
+  // Enter in the folder tree or the list must not tick cards or start a transfer.
+  button->setAutoDefault(false);
   return button;
 }
 

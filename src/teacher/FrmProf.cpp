@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -41,6 +42,9 @@ QLabel* toolLink(const QString& name, const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   label->setCursor(Qt::PointingHandCursor);
+  // Reached with Tab and opened with Space or Enter, as a button; underlined while it has focus.
+  label->setFocusPolicy(Qt::StrongFocus);
+  label->setStyleSheet("QLabel:focus { text-decoration: underline; }");
   return label;
 }
 
@@ -166,6 +170,7 @@ QWidget* FrmProf::construireBas(const FrmTemp& pictures) {
   auto* web = new QLabel(QString("<a href=\"%1\">%1</a>").arg(kAdresseWeb), bar);
   web->setObjectName("LblWeb");
   web->setToolTip("Ouvrir le site du logiciel");
+  web->setTextInteractionFlags(Qt::TextBrowserInteraction);
   connect(web, &QLabel::linkActivated, this,
           [this](const QString& url) { programme_.web().open(url.toStdString()); });
   layout->addWidget(web);
@@ -206,27 +211,39 @@ void FrmProf::afficherOptions(const OptionsEleve& options) {
 }
 
 bool FrmProf::eventFilter(QObject* watched, QEvent* event) {
+  auto* label = static_cast<QWidget*>(watched);
   const auto* souris = dynamic_cast<QMouseEvent*>(event);
-  if (souris == nullptr || souris->button() != Qt::LeftButton) {
-    return QWidget::eventFilter(watched, event);
-  }
-  const QString name = watched->objectName();
-  // A link opens when the button is let go over it, as a button does.
-  const bool surLeLien =
-      static_cast<QWidget*>(watched)->rect().contains(souris->position().toPoint());
-  if (name == "LblInfosDisque" && event->type() == QEvent::MouseButtonPress) {
-    frmInfosDisque_->afficher(programme_.dossier(),
-                              programme_.volumes().infos(programme_.dossier()));
-    const auto* label = static_cast<QWidget*>(watched);
-    frmInfosDisque_->move(mapFromGlobal(label->mapToGlobal(QPoint(0, -frmInfosDisque_->height()))));
-  } else if (name == "LblInfosDisque" && event->type() == QEvent::MouseButtonRelease) {
-    frmInfosDisque_->hide();
-  } else if (name == "LblSecurite" && event->type() == QEvent::MouseButtonRelease && surLeLien) {
-    FrmSecu(programme_.reglages(), this).exec();
-  } else if (name == "LblAPropos" && event->type() == QEvent::MouseButtonRelease && surLeLien) {
-    FrmAPropos(pictures_.image("Eleve"), this).exec();
+  const auto* touche = dynamic_cast<QKeyEvent*>(event);
+  if (souris != nullptr && souris->button() == Qt::LeftButton) {
+    // A link opens when the button is let go over it, as a button does.
+    const bool surLeLien = label->rect().contains(souris->position().toPoint());
+    if (event->type() == QEvent::MouseButtonPress) outilEnfonce(*label);
+    if (event->type() == QEvent::MouseButtonRelease) outilRelache(*label, surLeLien);
+  } else if (touche != nullptr && !touche->isAutoRepeat() &&
+             (touche->key() == Qt::Key_Space || touche->key() == Qt::Key_Return ||
+              touche->key() == Qt::Key_Enter)) {
+    if (event->type() == QEvent::KeyPress) outilEnfonce(*label);
+    if (event->type() == QEvent::KeyRelease) outilRelache(*label, true);
+    return true;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void FrmProf::outilEnfonce(QWidget& label) {
+  if (label.objectName() != "LblInfosDisque") return;
+  frmInfosDisque_->afficher(programme_.dossier(), programme_.volumes().infos(programme_.dossier()));
+  frmInfosDisque_->move(mapFromGlobal(label.mapToGlobal(QPoint(0, -frmInfosDisque_->height()))));
+}
+
+void FrmProf::outilRelache(QWidget& label, bool surLeLien) {
+  const QString name = label.objectName();
+  if (name == "LblInfosDisque") {
+    frmInfosDisque_->hide();
+  } else if (name == "LblSecurite" && surLeLien) {
+    FrmSecu(programme_.reglages(), this).exec();
+  } else if (name == "LblAPropos" && surLeLien) {
+    FrmAPropos(pictures_.image("Eleve"), this).exec();
+  }
 }
 
 bool FrmProf::event(QEvent* event) {

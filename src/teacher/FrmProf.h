@@ -46,6 +46,9 @@ class FrmProf : public QWidget {
   QWidget* construireBas(const FrmTemp& pictures);
   void afficherOptions(const OptionsEleve& options);
   void Form_Activate();
+  // The tool labels: pressed with the mouse button or a key, then let go.
+  void outilEnfonce(QWidget& label);
+  void outilRelache(QWidget& label, bool surLeLien);
   void Command1_Click();
   void CmdAjout_Click();
   void CmdSuppr_Click();

@@ -62,6 +62,8 @@ ZoneFiches::ZoneFiches(Programme& programme, const FrmTemp& pictures,
       compteChange_(std::move(compteChange)),
       fermer_(std::move(fermer)) {
   setObjectName("FrmAjout");
+  // Built first, so that Tab goes from the card number down to the fields.
+  QWidget* entete = construireEntete();
   saisieZone_ = new QWidget(this);
   auto* fields = new QHBoxLayout(saisieZone_);
   fields->setContentsMargins(0, 0, 0, 0);
@@ -69,7 +71,7 @@ ZoneFiches::ZoneFiches(Programme& programme, const FrmTemp& pictures,
   fields->addWidget(construireLignes(), 1);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(construireEntete());
+  layout->addWidget(entete);
   layout->addWidget(saisieZone_);
   layout->addWidget(construireBoutons(pictures));
   hide();
@@ -87,6 +89,7 @@ QWidget* ZoneFiches::construireEntete() {
   scroll_ = new QScrollBar(Qt::Horizontal, header);
   scroll_->setObjectName("Scroll");
   scroll_->setTracking(false);
+  scroll_->setFocusPolicy(Qt::StrongFocus);
   scroll_->setRange(0, 0);
   connect(scroll_, &QScrollBar::sliderMoved, this,
           [this](int position) { afficherNumero(static_cast<std::int16_t>(position)); });

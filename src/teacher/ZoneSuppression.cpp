@@ -106,7 +106,8 @@ void ZoneSuppression::CmdSupprEspece_Click() {
       "  Si vous détruisez des espèces de la base de données,\nelles ne pourront pas être "
       "récupérées automatiquement.\n\n  Etes-vous sûr de vouloir détruire ces espèces de la "
       "base ?",
-      QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon);
+      // Enter alone must never destroy cards.
+      QMessageBox::Yes | QMessageBox::No, QMessageBox::NoIcon, QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
 
   SuppressionEspeces suppression(programme_.base(), programme_.fichiers(), programme_.dossier());

@@ -37,10 +37,16 @@ FrmChargerClassif::FrmChargerClassif(
   connect(btnCharger_, &QPushButton::clicked, this, &FrmChargerClassif::BtnCharger_Click);
   connect(btnDetruire_, &QPushButton::clicked, this, &FrmChargerClassif::BtnDetruire_Click);
   connect(annuler, &QPushButton::clicked, this, &QWidget::close);
-  // From the keyboard: Enter loads the file chosen in the list, Escape cancels.
+  // From the keyboard: Enter presses the button that has the focus, and anywhere else loads
+  // the file chosen in the list; Escape cancels.
   for (const auto touche : {Qt::Key_Return, Qt::Key_Enter}) {
-    connect(new QShortcut(touche, this), &QShortcut::activated, this,
-            &FrmChargerClassif::BtnCharger_Click);
+    connect(new QShortcut(touche, this), &QShortcut::activated, this, [this] {
+      if (auto* bouton = qobject_cast<QPushButton*>(focusWidget())) {
+        bouton->click();
+      } else {
+        BtnCharger_Click();
+      }
+    });
   }
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
 }

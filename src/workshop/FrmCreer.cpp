@@ -1,5 +1,7 @@
 #include "workshop/FrmCreer.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -128,6 +130,7 @@ QPlainTextEdit* FrmCreer::caseTexte(const QString& name, const QRect& rect, bool
     police.setPointSizeF(9.75);
     box->setFont(police);
     box->viewport()->installEventFilter(this);
+    box->installEventFilter(this);
   }
   return box;
 }
@@ -148,9 +151,14 @@ void FrmCreer::construireImages() {
     img_[i] = Fenetre::etiquette(QString("Img(%1)").arg(i), {}, {}, this);
     img_[i]->setPixmap(entourage_.images.image(texte(etre.image)));
     img_[i]->setScaledContents(true);
-    // A placed picture covers its box, letter included.
-    img_[i]->setStyleSheet("background: white; border: 1px solid gray;");
+    // A placed picture covers its box, letter included; a blue frame shows the keyboard's place.
+    img_[i]->setStyleSheet(
+        "QLabel { background: white; border: 1px solid gray; }"
+        "QLabel:focus { border: 3px solid #0050c0; }");
+    img_[i]->setFocusPolicy(Qt::StrongFocus);
     img_[i]->setAccessibleName(texte(etre.nom));
+    img_[i]->setAccessibleDescription(
+        "Avec le clavier, appuie sur A, B, C ou D pour le mettre dans cette case.");
     img_[i]->setToolTip(texte(etre.nom));
     img_[i]->setCursor(Qt::OpenHandCursor);
     img_[i]->setMouseTracking(true);
@@ -247,12 +255,17 @@ bool FrmCreer::eventFilter(QObject* watched, QEvent* event) {
   for (int i = 0; i < PlateauClassification::kNbImages; ++i) {
     if (watched == img_[i]) return Img_Souris(i, event);
   }
-  if (event->type() == QEvent::MouseButtonPress) {
-    for (std::size_t i = 0; i < ClassificationEleve::kInvites.size(); ++i) {
-      if (watched == cases_[i]->viewport() &&
-          ClassificationEleve::estInvite(cases_[i]->toPlainText().toStdString())) {
-        cases_[i]->clear();
-      }
+  // A placeholder goes when the pupil clicks into its box or comes to it with Tab.
+  const auto* focus = dynamic_cast<QFocusEvent*>(event);
+  const bool parTab =
+      event->type() == QEvent::FocusIn && focus != nullptr &&
+      (focus->reason() == Qt::TabFocusReason || focus->reason() == Qt::BacktabFocusReason);
+  for (std::size_t i = 0; i < ClassificationEleve::kInvites.size(); ++i) {
+    const bool entre =
+        (event->type() == QEvent::MouseButtonPress && watched == cases_[i]->viewport()) ||
+        (parTab && watched == cases_[i]);
+    if (entre && ClassificationEleve::estInvite(cases_[i]->toPlainText().toStdString())) {
+      cases_[i]->clear();
     }
   }
   return QWidget::eventFilter(watched, event);
@@ -277,6 +290,14 @@ bool FrmCreer::Img_Souris(int index, QEvent* event) {
     case QEvent::MouseButtonRelease:
       lacher(index);
       return true;
+    case QEvent::FocusIn:
+      afficherAide(index);
+      return false;
+    case QEvent::FocusOut:
+      aide_->hide();
+      return false;
+    case QEvent::KeyPress:
+      return ranger(index, static_cast<QKeyEvent*>(event)->key());
     default:
       return false;
   }
@@ -288,6 +309,16 @@ void FrmCreer::glisser(int index, QPointF pointeur) {
   position.top += enTwips(pointeur.y()) - depart_.top;
   plateau_.deplacer(index, position);
   placer(index);
+}
+
+// From the keyboard, the letter of a box puts the picture into it, as a drop there would.
+bool FrmCreer::ranger(int index, int touche) {
+  if (touche < Qt::Key_A || touche > Qt::Key_D) return false;
+  const auto boite = static_cast<std::size_t>(touche - Qt::Key_A);
+  plateau_.deplacer(
+      index, {PlateauClassification::kLeftBoites, PlateauClassification::kTopsBoites.at(boite)});
+  lacher(index);
+  return true;
 }
 
 void FrmCreer::lacher(int index) {

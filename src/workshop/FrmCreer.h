@@ -57,6 +57,7 @@ class FrmCreer : public QWidget {
   bool Img_Souris(int index, QEvent* event);
   void glisser(int index, QPointF pointeur);
   void lacher(int index);
+  bool ranger(int index, int touche);
   void placer(int index);
   void afficherAide(int index);
   void Command2_Click();

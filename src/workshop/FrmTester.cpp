@@ -91,6 +91,7 @@ FrmTester::FrmTester(Plateau plateau, const FrmTemp& images, std::function<void(
   Fenetre::centrer(*this);
   // The trial starts once, when the window opens; coming back to it does not start it again.
   Les4especes();
+  focaliserDepart();
 }
 
 FrmTester::~FrmTester() = default;
@@ -244,10 +245,20 @@ void FrmTester::accepter(int boite) {
   lblBienPlace_->setText(QString::number(essai_.commePrevu().size()));
   RAZ();
   Les4especes();
+  focaliserDepart();
+}
+
+// The keyboard goes back to the key's first answer for each picture, and to the way back to
+// the board once the results show.
+void FrmTester::focaliserDepart() {
+  if (auto* cible = findChild<QWidget*>(essai_.termine() ? "BtnRetour" : "Btn010"))
+    cible->setFocus();
 }
 
 void FrmTester::Compare() {
   montrer("Txt100", false);
+  // Under the results, the key's answers must not be reached with Tab.
+  for (const char* name : {"Btn010", "Btn020"}) findChild<QWidget*>(name)->setEnabled(false);
   frmClasser_->hide();
   frmCompare_->show();
   lblResult_->setText(QString::fromStdString(essai_.resultat(plateau_.nomEleve)));

@@ -49,6 +49,7 @@ class FrmTester : public QWidget {
   QLabel* question(const QString& name, std::size_t texte, const QRect& rect);
   void Les4especes();
   void RAZ();
+  void focaliserDepart();
   void fermerBranche(Branche branche);
   void ouvrirBranche(Branche branche);
   void choisirBoite(int boite);

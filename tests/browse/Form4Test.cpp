@@ -201,6 +201,11 @@ TEST_F(Form4Test, ClassifyingSendsTheChosenSpeciesAndKeepsTheBrowserOpen) {
   EXPECT_EQ(texte("LblNom"), nomAffiche("Blaireau"));
   choisir("Renard roux");
   EXPECT_EQ(texte("LblGroupe"), "");
+  // From the keyboard: Enter on the species classifies it, Escape closes the browser.
+  QTest::keyClick(child<QListWidget>(*form_, "ListEsp"), Qt::Key_Return);
+  EXPECT_EQ(classes_, (std::vector<std::int16_t>{2, 3, 1}));
+  QTest::keyClick(form_, Qt::Key_Escape);
+  EXPECT_FALSE(form_->isVisible());
 }
 
 TEST_F(Form4Test, TheListFollowsTheBaseEachTimeTheBrowserIsShown) {

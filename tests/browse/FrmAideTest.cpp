@@ -48,5 +48,10 @@ TEST_F(FrmAideTest, RetourClosesAndUnloadsTheWindow) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return aide_.isNull(); }));
 }
 
+TEST_F(FrmAideTest, EscapeClosesTheDictionaryToo) {
+  QTest::keyClick(aide_, Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return aide_.isNull(); }));
+}
+
 }  // namespace
 }  // namespace sylvenor

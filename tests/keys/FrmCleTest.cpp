@@ -96,8 +96,11 @@ TEST_F(FrmCleTest, AWholeExerciseIsCountedAndRecappedExactly) {
   EXPECT_FALSE(visible("Text01"));
   EXPECT_EQ(texte("LblNom"), QString::fromStdString("  " + padded("Renard roux", 50)));
   EXPECT_EQ(texte("LblInfo(1)"), QString::fromStdString("NOURRITURE: " + padded("herbe", 35)));
+  // Each species starts with the keyboard on the first answer, never on "Quitter".
+  EXPECT_EQ(cle_->focusWidget()->objectName(), "Btn01");
 
   classerMammifere();
+  EXPECT_EQ(cle_->focusWidget()->objectName(), "Btn01");
   EXPECT_EQ(modals_.couleurs, QStringList{"vert"});
   EXPECT_EQ(texte("LblEssai"), "2");
   EXPECT_FALSE(visible("Text011"));  // the key is back at its first criterion
@@ -200,6 +203,13 @@ TEST_F(FrmCleTest, TheCardSlidesInOverThePhotographOnlyWhenAllowed) {
   EXPECT_TRUE(card->isVisible());
   EXPECT_EQ(card->y(), twips(6315 + (9660 - 6315) % 110));
   QTest::mouseMove(cle_, QPoint(20, 300));
+  EXPECT_FALSE(card->isVisible());
+  // From the keyboard: the card comes with the focus on the photograph and goes with it.
+  cle_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(cle_));
+  child<QWidget>(*cle_, "ImgEspece")->setFocus(Qt::TabFocusReason);
+  EXPECT_TRUE(card->isVisible());
+  child<QWidget>(*cle_, "Btn01")->setFocus(Qt::TabFocusReason);
   EXPECT_FALSE(card->isVisible());
   child<QAbstractButton>(*prof_, "OptFiche2")->setChecked(true);
   QTest::mouseMove(child<QWidget>(*cle_, "ImgEspece"));

@@ -146,6 +146,12 @@ TEST_F(FrmProfTest, TheDiskPanelShowsWhileItsLabelIsHeldDown) {
     EXPECT_EQ(text("LblTypeDisque"), type);
     QTest::mouseRelease(label, Qt::LeftButton);
   }
+  // Held down with Space, as with the mouse button.
+  EXPECT_EQ(label->focusPolicy(), Qt::StrongFocus);
+  QTest::keyPress(label, Qt::Key_Space);
+  EXPECT_TRUE(panel->isVisible());
+  QTest::keyRelease(label, Qt::Key_Space);
+  EXPECT_FALSE(panel->isVisible());
 }
 
 TEST_F(FrmProfTest, TheSecurityAndAboutLabelsOpenTheirWindows) {
@@ -163,7 +169,14 @@ TEST_F(FrmProfTest, TheSecurityAndAboutLabelsOpenTheirWindows) {
     if (modal) modal->close();
   });
   QTest::mouseClick(child<QLabel>(prof(), "LblAPropos"), Qt::LeftButton);
-  EXPECT_EQ(seen, (QStringList{"FrmSecu", "FrmAPropos"}));
+  // From the keyboard, Space opens them as it presses a button.
+  QTimer::singleShot(0, [&seen] {
+    QWidget* modal = QApplication::activeModalWidget();
+    seen << (modal ? modal->objectName() : "");
+    if (modal) modal->close();
+  });
+  QTest::keyClick(child<QLabel>(prof(), "LblSecurite"), Qt::Key_Space);
+  EXPECT_EQ(seen, (QStringList{"FrmSecu", "FrmAPropos", "FrmSecu"}));
   EXPECT_FALSE(setting("Sécurité", "Pass").has_value());
 }
 

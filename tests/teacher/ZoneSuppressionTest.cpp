@@ -1,6 +1,10 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <map>
 
 #include "species/ImagesEspece.h"
@@ -49,6 +53,17 @@ TEST_F(ZoneSuppressionTest, TickedSpeciesGoAndTheOthersAreRenumberedWithTheirPic
   tick({3, 7});
   const auto before = dataFolder();
   EXPECT_EQ(clickAnswering("CmdSupprEspece", {Non}), QStringList{kConfirm});
+  EXPECT_EQ(dataFolder(), before);
+  // Enter alone on the question answers "Non".
+  QString defaultAnswer;
+  QTimer::singleShot(0, [&defaultAnswer] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    defaultAnswer = box->defaultButton()->text();
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  click(prof(), "CmdSupprEspece");
+  EXPECT_EQ(defaultAnswer, "Non");
   EXPECT_EQ(dataFolder(), before);
 
   EXPECT_EQ(clickAnswering("CmdSupprEspece", {Oui}),

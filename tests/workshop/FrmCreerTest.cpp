@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 #include "workshop/FichierClassification.h"
@@ -66,6 +68,27 @@ TEST_F(FrmCreerTest, ADragThatLosesTheMouseEndsAsARelease) {
   QTest::mouseRelease(img, Qt::LeftButton, {}, {50, 50});
 }
 
+// Without a mouse: each picture takes the letter of its box, and its description shows with
+// the focus.
+TEST_F(FrmCreerTest, TheKeyboardPutsEachPictureIntoTheBoxOfItsLetter) {
+  const Qt::Key lettres[] = {Qt::Key_C, Qt::Key_A, Qt::Key_D, Qt::Key_B};
+  for (int i = 0; i < 4; ++i) {
+    QWidget* image = widget(plateau(), QString("Img(%1)").arg(i));
+    EXPECT_EQ(image->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(image, lettres[i]);
+  }
+  EXPECT_EQ(plateau().plateau().boite(0), 2);
+  EXPECT_EQ(plateau().plateau().boite(1), 0);
+  EXPECT_EQ(plateau().plateau().boite(2), 3);
+  EXPECT_EQ(plateau().plateau().boite(3), 1);
+  QTest::keyClick(widget(plateau(), "Img(0)"), Qt::Key_E);
+  EXPECT_EQ(plateau().plateau().boite(0), 2);
+  plateau().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&plateau()));
+  widget(plateau(), "Img(1)")->setFocus(Qt::TabFocusReason);
+  EXPECT_TRUE(widget(plateau(), "Aide")->isVisible());
+}
+
 TEST_F(FrmCreerTest, ATrialNeedsEveryBoxFilledOnce) {
   EXPECT_EQ(cliquerEnRepondant(plateau(), "BtnTest"), QStringList{kNonPlacees});
   placerToutes();
@@ -95,6 +118,13 @@ TEST_F(FrmCreerTest, PlaceholdersEmptyWhenClickedAndResetPutsThemBack) {
   boite("choix004")->setPlainText("non");
   click(plateau(), "Command2");
   EXPECT_EQ(plateau().classification(), ClassificationEleve::remiseAZero());
+  // Coming with Tab empties it as a click does.
+  plateau().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&plateau()));
+  boite("choix004")->setFocus();
+  boite("Text100")->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(boite("Text100")->toPlainText(), "");
+  EXPECT_EQ(boite("Text010")->toPlainText(), "Case 1");
 }
 
 TEST_F(FrmCreerTest, TheHelpPanelDescribesThePictureUnderThePointer) {
@@ -162,6 +192,21 @@ TEST_F(FrmCreerTest, ASavedKeyComesBackWholeIntoAFreshBoard) {
   // Enter in the list loads the file chosen, as "Charger" does.
   chargement->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(chargement));
+  // Enter on "Annuler" cancels; it never loads.
+  auto* annuler = child<QPushButton>(*chargement, "BtnAnnuler");
+  annuler->setFocus();
+  const QPointer<QWidget> annule(chargement);
+  QTest::keyClick(annuler, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_TRUE(annule.isNull() || !annule->isVisible());
+  EXPECT_EQ(plateau().plateau().boite(0), 2);
+  click(plateau(), "BtnCharger");
+  chargement = plateau().findChild<QWidget*>("FrmChargerClassif");
+  ASSERT_NE(chargement, nullptr);
+  liste = child<QListWidget>(*chargement, "File1");
+  chargement->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(chargement));
+  liste->setCurrentRow(0);
   liste->setFocus();
   QTest::keyClick(liste, Qt::Key_Return);
   QApplication::processEvents();

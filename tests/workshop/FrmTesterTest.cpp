@@ -123,5 +123,17 @@ TEST_F(FrmTesterTest, ReturningShowsTheBoardAsItWas) {
   EXPECT_EQ(plateau().classification().textes[0], "A-t-il des poils ou des plumes ?");
 }
 
+// Each picture starts with the keyboard on the first answer; with the results shown, on the way
+// back, and the answers under them out of reach.
+TEST_F(FrmTesterTest, TheKeyboardStartsEachAnimalOnTheFirstAnswer) {
+  EXPECT_EQ(testeur().focusWidget()->objectName(), "Btn010");
+  classer({0});
+  EXPECT_EQ(testeur().focusWidget()->objectName(), "Btn010");
+  classer({1, 2, 3});
+  EXPECT_EQ(testeur().focusWidget()->objectName(), "BtnRetour");
+  EXPECT_FALSE(widget(testeur(), "Btn010")->isEnabled());
+  EXPECT_FALSE(widget(testeur(), "Btn020")->isEnabled());
+}
+
 }  // namespace
 }  // namespace sylvenor::test
