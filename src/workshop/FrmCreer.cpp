@@ -155,7 +155,7 @@ void FrmCreer::construireImages() {
     img_[i]->setStyleSheet(
         "QLabel { background: white; border: 1px solid gray; }"
         "QLabel:focus { border: 3px solid #0050c0; }");
-    img_[i]->setFocusPolicy(Qt::StrongFocus);
+    img_[i]->setFocusPolicy(Qt::TabFocus);
     img_[i]->setAccessibleName(texte(etre.nom));
     img_[i]->setAccessibleDescription(
         "Avec le clavier, appuie sur A, B, C ou D pour le mettre dans cette case.");
