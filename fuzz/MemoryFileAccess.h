@@ -54,6 +54,7 @@ class MemoryFileAccess : public FileAccess {
     return FileError::Aucune;
   }
   void removeLeftovers(const std::filesystem::path&) override {}
+  std::unique_ptr<FolderLock> lockFolder(const std::filesystem::path&) override { return nullptr; }
   FileList listFiles(const std::filesystem::path& folder) override {
     FileList list;
     for (const auto& [path, octets] : fichiers) {

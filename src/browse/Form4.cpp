@@ -136,10 +136,15 @@ void Form4::construireBoutons(const FrmTemp& images) {
                                  "Fermer le Fichier du Vivant", this);
   quit->setGeometry(rectTwips(kDroite + kLargeurPhoto + 240, kHautPhoto, 1620, 1620));
   connect(quit, &QAbstractButton::clicked, this, &Form4::BtnQuit_Click);
-  // From the keyboard: Enter on a species classifies it, Escape closes the browser.
-  connect(listEsp_, &QListWidget::itemActivated, this, [this] {
-    if (btnGo_->isEnabled() && btnGo_->isVisible()) BtnGo_Click();
-  });
+  // From the keyboard: Enter in the list classifies the species chosen, Escape closes the
+  // browser. Not through item activation, which a single click gives on some desktops.
+  for (const auto touche : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* entree = new QShortcut(touche, listEsp_);
+    entree->setContext(Qt::WidgetShortcut);
+    connect(entree, &QShortcut::activated, this, [this] {
+      if (btnGo_->isEnabled() && btnGo_->isVisible()) BtnGo_Click();
+    });
+  }
   connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
           &Form4::BtnQuit_Click);
 }

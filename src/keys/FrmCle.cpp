@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -79,6 +80,7 @@ FrmCle::FrmCle(Programme& programme, const ProfilCle& profil, Entourage entourag
   construirePhoto();
   construireFiche();
   construireCompteur();
+  construireRetour();
   appliquerEtat();
 }
 
@@ -97,23 +99,28 @@ void FrmCle::construireEntete() {
     warning->setStyleSheet("font-weight: bold; color: #800000;");
     avertissements_.push_back(warning);
   }
-  if (profil_.continuation) {
-    auto* back = new QPushButton("< - - - - - -  RETOUR", this);
-    back->setObjectName("BtnFrm1");
-    back->setGeometry(toPixels({240, 5340, 2400, 450}));
-    connect(back, &QPushButton::clicked, this, &FrmCle::BtnFrm1_Click);
+  // Created in reading order, which Tab follows: the dictionary, then "Quitter".
+  if (profil_.dictionnaire) {
+    auto* dictionary = new QPushButton("Dictionnaire", this);
+    dictionary->setObjectName("BtnAide");
+    dictionary->setGeometry(toPixels({8640, 240, 1980, 450}));
+    connect(dictionary, &QPushButton::clicked, this, [this] {
+      if (entourage_.dictionnaire) entourage_.dictionnaire();
+    });
   }
   auto* quit = new PictureButton("BtnQuit", entourage_.images.image("QuitterRouge"),
                                  "Quitter la classification", this);
   quit->setGeometry(toPixels({11040, 120, 840, 840}));
   connect(quit, &QAbstractButton::clicked, this, &FrmCle::BtnQuit_Click);
-  if (!profil_.dictionnaire) return;
-  auto* dictionary = new QPushButton("Dictionnaire", this);
-  dictionary->setObjectName("BtnAide");
-  dictionary->setGeometry(toPixels({8640, 240, 1980, 450}));
-  connect(dictionary, &QPushButton::clicked, this, [this] {
-    if (entourage_.dictionnaire) entourage_.dictionnaire();
-  });
+}
+
+// Last in the tab order, as it sits at the bottom of the window.
+void FrmCle::construireRetour() {
+  if (!profil_.continuation) return;
+  auto* back = new QPushButton("< - - - - - -  RETOUR", this);
+  back->setObjectName("BtnFrm1");
+  back->setGeometry(toPixels({240, 5340, 2400, 450}));
+  connect(back, &QPushButton::clicked, this, &FrmCle::BtnFrm1_Click);
 }
 
 void FrmCle::construireCle() {
@@ -466,8 +473,14 @@ void FrmCle::Form_Activate() {
 
 bool FrmCle::eventFilter(QObject* watched, QEvent* event) {
   if (watched == imgEspece_) {
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::FocusIn) montrerFiche();
-    if (event->type() == QEvent::FocusOut) cacherFiche();
+    // Tab brings the card as the pointer does; a click elsewhere leaves it to the pointer.
+    const auto* focus = dynamic_cast<QFocusEvent*>(event);
+    const bool parTab = focus != nullptr && (focus->reason() == Qt::TabFocusReason ||
+                                             focus->reason() == Qt::BacktabFocusReason);
+    if (event->type() == QEvent::MouseMove || (event->type() == QEvent::FocusIn && parTab)) {
+      montrerFiche();
+    }
+    if (event->type() == QEvent::FocusOut && parTab) cacherFiche();
   }
   return QWidget::eventFilter(watched, event);
 }

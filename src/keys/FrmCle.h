@@ -79,6 +79,7 @@ class FrmCle : public QWidget {
   void construirePhoto();
   void construireFiche();
   void construireCompteur();
+  void construireRetour();
   void appliquerEtat();
   void focaliserPremiereReponse();
   bool navigateur() const { return origine_.especeNavigateur > 0; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,12 @@ struct FileRead {
 struct FileList {
   FileError erreur = FileError::Aucune;
   std::vector<std::string> noms;
+};
+
+// Held while the data folder changes; released when destroyed.
+class FolderLock {
+ public:
+  virtual ~FolderLock() = default;
 };
 
 // The files the model reads and writes. Tests replace it to make the disk fail on purpose.
@@ -53,6 +60,9 @@ class FileAccess {
   virtual FileError removeFolder(const std::filesystem::path& path) = 0;
   // Removes from the folder what replacements cut short by a crash left there.
   virtual void removeLeftovers(const std::filesystem::path& folder) = 0;
+  // Waits until no other copy of the program changes the folder, then holds it. A folder that
+  // cannot be locked (read-only media) gives no lock: nothing there can change anyway.
+  virtual std::unique_ptr<FolderLock> lockFolder(const std::filesystem::path& folder) = 0;
 };
 
 }  // namespace sylvenor

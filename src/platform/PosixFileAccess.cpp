@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,6 +28,19 @@ class FileDescriptor {
   FileDescriptor& operator=(const FileDescriptor&) = delete;
   int get() const { return fd_; }
   int release() { return std::exchange(fd_, -1); }
+
+ private:
+  int fd_;
+};
+
+// An advisory lock, which copies of the program on other machines see too where the share
+// passes locks on.
+class FlockFolderLock : public FolderLock {
+ public:
+  explicit FlockFolderLock(int fd) : fd_(fd) {}
+  ~FlockFolderLock() override { ::close(fd_); }
+  FlockFolderLock(const FlockFolderLock&) = delete;
+  FlockFolderLock& operator=(const FlockFolderLock&) = delete;
 
  private:
   int fd_;
@@ -217,6 +231,21 @@ FileError PosixFileAccess::link(const std::filesystem::path& from,
   const FileRead copy = read(from, SIZE_MAX);
   if (copy.erreur != FileError::Aucune) return copy.erreur;
   return replace(to, copy.octets);
+}
+
+std::unique_ptr<FolderLock> PosixFileAccess::lockFolder(const std::filesystem::path& folder) {
+  const std::filesystem::path file = folder / kVerrou;
+  int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  // A pupil who may not write the folder still waits for the teacher's change to end.
+  if (fd < 0) fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  while (::flock(fd, LOCK_EX) != 0) {
+    if (errno != EINTR) {
+      ::close(fd);
+      return nullptr;
+    }
+  }
+  return std::make_unique<FlockFolderLock>(fd);
 }
 
 FileError PosixFileAccess::removeFolder(const std::filesystem::path& path) {

@@ -23,6 +23,10 @@ class PosixFileAccess : public FileAccess {
   FileError link(const std::filesystem::path& from, const std::filesystem::path& to) override;
   FileError removeFolder(const std::filesystem::path& path) override;
   void removeLeftovers(const std::filesystem::path& folder) override;
+  std::unique_ptr<FolderLock> lockFolder(const std::filesystem::path& folder) override;
+
+  // The hidden file that the folder lock is taken on.
+  static constexpr const char* kVerrou = ".verrou";
 
   static FileError fromErrno(int error);
 

@@ -7,6 +7,9 @@
 namespace sylvenor {
 
 void CrashRecovery::run(FileAccess& files, const std::filesystem::path& programDir) {
+  // Another copy of the program may be in the middle of a change: it finishes first.
+  const std::unique_ptr<FolderLock> verrou =
+      files.lockFolder(ImagesEspece::dossierData(programDir));
   SuppressionEspeces::reprendre(files, programDir);
   TransfertFiches::nettoyer(files, programDir);
   files.removeLeftovers(ImagesEspece::dossierData(programDir));

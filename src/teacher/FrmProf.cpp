@@ -222,9 +222,19 @@ bool FrmProf::eventFilter(QObject* watched, QEvent* event) {
   } else if (touche != nullptr && !touche->isAutoRepeat() &&
              (touche->key() == Qt::Key_Space || touche->key() == Qt::Key_Return ||
               touche->key() == Qt::Key_Enter)) {
-    if (event->type() == QEvent::KeyPress) outilEnfonce(*label);
-    if (event->type() == QEvent::KeyRelease) outilRelache(*label, true);
+    // Only a key pressed on this label opens it: the release of the Enter that closed a
+    // dialog must not open it again.
+    if (event->type() == QEvent::KeyPress) {
+      toucheSur_ = label;
+      outilEnfonce(*label);
+    } else if (event->type() == QEvent::KeyRelease && toucheSur_ == label) {
+      toucheSur_ = nullptr;
+      outilRelache(*label, true);
+    }
     return true;
+  } else if (event->type() == QEvent::FocusOut && toucheSur_ == label) {
+    toucheSur_ = nullptr;
+    outilRelache(*label, false);
   }
   return QWidget::eventFilter(watched, event);
 }

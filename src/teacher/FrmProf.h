@@ -58,6 +58,7 @@ class FrmProf : public QWidget {
   Programme& programme_;
   const FrmTemp& pictures_;
   FrmInfosDisque* frmInfosDisque_ = nullptr;
+  QWidget* toucheSur_ = nullptr;  // the tool label a key went down on
   QLabel* lblNbFiches_ = nullptr;
   ZoneFiches* zoneFiches_ = nullptr;
   ZoneSuppression* zoneSuppression_ = nullptr;

@@ -95,6 +95,9 @@ FileError SuppressionEspeces::supprimer(const std::vector<std::int16_t>& retiree
   const auto premiere = static_cast<std::int16_t>(
       std::ranges::find(retiree.begin() + 1, retiree.end(), true) - retiree.begin());
   if (premiere > total) return FileError::Aucune;
+  const std::unique_ptr<FolderLock> verrou = files_.lockFolder(ImagesEspece::dossierData(dir_));
+  // A removal left unfinished earlier in this session goes first: its pictures are staged.
+  if (const FileError avant = reprendre(files_, dir_); avant != FileError::Aucune) return avant;
 
   BaseEspeces nouvelle = base_;
   const auto kept = static_cast<std::int16_t>(garde.size());
@@ -111,8 +114,8 @@ FileError SuppressionEspeces::supprimer(const std::vector<std::int16_t>& retiree
   }
   base_ = std::move(nouvelle);
   // Without this mark, an edit of the base before the next start would hide that it was replaced.
-  files_.replace(dossierEtape(dir_) / kFait, "");
-  const FileError fin = achever(files_, dir_);
+  FileError fin = files_.replace(dossierEtape(dir_) / kFait, "");
+  if (fin == FileError::Aucune) fin = achever(files_, dir_);
   for (int n = kept + 1; n <= total; ++n) {
     if (progression) progression(n);
   }
@@ -145,6 +148,8 @@ FileError SuppressionEspeces::preparer(const std::vector<std::int16_t>& garde,
     lier(photo, etape / kDossierRetirees / nomRetire(n, nom, ".jpg"));
     lier(grande, etape / kDossierRetirees / nomRetire(n, nom, " grand.jpg"));
   }
+  // The second names must be on the disk before the plan makes them count.
+  if (erreur_ == FileError::Aucune) erreur_ = files_.flush(etape);
   ecrirePlan(premiere, static_cast<std::size_t>(kept) * RecordCodec::kTailleFiche);
   return erreur_;
 }

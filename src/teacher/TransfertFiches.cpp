@@ -6,6 +6,7 @@
 #include "species/Cp1252.h"
 #include "species/ImagesEspece.h"
 #include "species/RecordCodec.h"
+#include "teacher/SuppressionEspeces.h"
 
 namespace sylvenor {
 namespace {
@@ -80,13 +81,17 @@ FileError TransfertFiches::copierImages(const std::filesystem::path& photo,
 // After a failure the copies go and the pictures moved aside come back; after a success the
 // pictures moved aside go.
 TransfertFiches::Resultat TransfertFiches::terminer(FileError erreur) {
+  bool remises = true;
   if (erreur != FileError::Aucune) {
     for (const std::filesystem::path& copie : copies_) fichiers_.remove(copie);
     for (auto it = ecartees_.rbegin(); it != ecartees_.rend(); ++it) {
-      fichiers_.rename(it->cote, it->image);
+      remises = fichiers_.rename(it->cote, it->image) == FileError::Aucune && remises;
     }
   }
-  if (!ecartees_.empty()) fichiers_.removeFolder(ecartees_.front().cote.parent_path());
+  // A picture that could not be put back stays aside rather than be lost.
+  if (!ecartees_.empty() && remises) {
+    fichiers_.removeFolder(ecartees_.front().cote.parent_path());
+  }
   copies_.clear();
   ecartees_.clear();
   return {erreur, {}};
@@ -117,6 +122,13 @@ TransfertFiches::Resultat TransfertFiches::importer(
   }
   if (Resultat refus = refuserDossierData(dossierPaquet, "source"); !refus.refus.empty()) {
     return refus;
+  }
+  const std::unique_ptr<FolderLock> verrou =
+      fichiers_.lockFolder(ImagesEspece::dossierData(dossier_));
+  // A removal left unfinished would give its old pictures the numbers this import writes.
+  if (const FileError avant = SuppressionEspeces::reprendre(fichiers_, dossier_);
+      avant != FileError::Aucune) {
+    return {avant, {}};
   }
   const std::filesystem::path fichierBase = BaseEspeces::cheminBase(dossier_);
   if (fichiers_.exists(fichierBase)) {

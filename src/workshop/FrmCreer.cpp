@@ -297,7 +297,7 @@ bool FrmCreer::Img_Souris(int index, QEvent* event) {
       aide_->hide();
       return false;
     case QEvent::KeyPress:
-      return ranger(index, static_cast<QKeyEvent*>(event)->key());
+      return ranger(index, *static_cast<QKeyEvent*>(event));
     default:
       return false;
   }
@@ -312,9 +312,13 @@ void FrmCreer::glisser(int index, QPointF pointeur) {
 }
 
 // From the keyboard, the letter of a box puts the picture into it, as a drop there would.
-bool FrmCreer::ranger(int index, int touche) {
-  if (touche < Qt::Key_A || touche > Qt::Key_D) return false;
-  const auto boite = static_cast<std::size_t>(touche - Qt::Key_A);
+bool FrmCreer::ranger(int index, const QKeyEvent& touche) {
+  // Ctrl+C and the like are not letters.
+  if (touche.key() < Qt::Key_A || touche.key() > Qt::Key_D ||
+      (touche.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != 0) {
+    return false;
+  }
+  const auto boite = static_cast<std::size_t>(touche.key() - Qt::Key_A);
   plateau_.deplacer(
       index, {PlateauClassification::kLeftBoites, PlateauClassification::kTopsBoites.at(boite)});
   lacher(index);

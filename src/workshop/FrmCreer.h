@@ -7,6 +7,7 @@
 #include "workshop/ClassificationEleve.h"
 #include "workshop/PlateauClassification.h"
 
+class QKeyEvent;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -57,7 +58,7 @@ class FrmCreer : public QWidget {
   bool Img_Souris(int index, QEvent* event);
   void glisser(int index, QPointF pointeur);
   void lacher(int index);
-  bool ranger(int index, int touche);
+  bool ranger(int index, const QKeyEvent& touche);
   void placer(int index);
   void afficherAide(int index);
   void Command2_Click();

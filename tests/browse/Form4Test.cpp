@@ -202,6 +202,9 @@ TEST_F(Form4Test, ClassifyingSendsTheChosenSpeciesAndKeepsTheBrowserOpen) {
   choisir("Renard roux");
   EXPECT_EQ(texte("LblGroupe"), "");
   // From the keyboard: Enter on the species classifies it, Escape closes the browser.
+  form_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_));
+  child<QListWidget>(*form_, "ListEsp")->setFocus();
   QTest::keyClick(child<QListWidget>(*form_, "ListEsp"), Qt::Key_Return);
   EXPECT_EQ(classes_, (std::vector<std::int16_t>{2, 3, 1}));
   QTest::keyClick(form_, Qt::Key_Escape);

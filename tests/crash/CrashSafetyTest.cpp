@@ -121,12 +121,15 @@ TEST_P(CrashSafetyTest, AKillAtAnyMomentLeavesTheInstallationAsBeforeOrAsAfter) 
   int rounds = 0;
   int asBefore = 0;
   int asAfter = 0;
+  int finishedAtStart = 0;  // removals the recovery had to finish or forget
   const auto limit = Clock::now() + kTimeLimit;
   while (kills < kKillsPerOperation && Clock::now() < limit) {
     TempDir round;
     copyInstallation(model.path(), round.path());
     ++rounds;
     kills += runAndKill(operation, round.path(), std::chrono::microseconds(delays(random))).killed;
+    finishedAtStart +=
+        fs::exists(CrashScenario::programme(round.path()) / "data" / ".suppression") ? 1 : 0;
     CrashRecovery::run(files, CrashScenario::programme(round.path()));
     const CrashScenario::View seen = CrashScenario::view(round.path());
     if (seen == before) {
@@ -141,7 +144,8 @@ TEST_P(CrashSafetyTest, AKillAtAnyMomentLeavesTheInstallationAsBeforeOrAsAfter) 
   }
   std::cout << CrashScenario::name(operation) << ": " << kills << " kills in " << rounds
             << " rounds (operation " << duration.count() << " µs, seed " << chosen << "), "
-            << asBefore << " as before, " << asAfter << " as after\n";
+            << asBefore << " as before, " << asAfter << " as after, " << finishedAtStart
+            << " left to the recovery\n";
   EXPECT_GE(kills, kKillsPerOperation) << "seed " << chosen;
   EXPECT_GT(asBefore, 0);
   EXPECT_GT(asAfter, 0);

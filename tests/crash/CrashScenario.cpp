@@ -117,7 +117,9 @@ CrashScenario::View CrashScenario::view(const fs::path& root) {
     }
   }
   for (const auto& entry : fs::directory_iterator(data)) {
-    if (entry.path().filename().string().front() == '.') view[entry.path().filename()] = "(caché)";
+    const std::string file = entry.path().filename();
+    // The lock file is the program's own, present or not.
+    if (file.front() == '.' && file != PosixFileAccess::kVerrou) view[file] = "(caché)";
   }
   for (const fs::path& folder :
        {data / SuppressionEspeces::kDossierRetirees, dir / "sauvegardes"}) {
@@ -133,7 +135,7 @@ CrashScenario::View CrashScenario::view(const fs::path& root) {
 CrashScenario::View CrashScenario::everything(const fs::path& root) {
   View files;
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
-    if (entry.is_regular_file()) {
+    if (entry.is_regular_file() && entry.path().filename() != PosixFileAccess::kVerrou) {
       files[fs::relative(entry.path(), root)] = TempDir::readFile(entry.path());
     }
   }

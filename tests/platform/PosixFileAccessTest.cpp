@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <algorithm>
 #include <vector>
 
@@ -87,6 +91,28 @@ TEST(PosixFileAccess, ALinkIsASecondNameOfTheSameBytesAndNeverReplacesAFile) {
   EXPECT_EQ(files.removeFolder(dir.path()), FileError::Aucune);
   EXPECT_FALSE(std::filesystem::exists(dir.path()));
   EXPECT_EQ(files.removeFolder(dir.path()), FileError::Aucune);
+}
+
+// While one copy of the program holds the data folder, another cannot take it.
+TEST(PosixFileAccess, AFolderLockKeepsOtherProcessesOut) {
+  TempDir dir;
+  PosixFileAccess files;
+  const auto tryLock = [&dir] {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      const int fd = ::open((dir / PosixFileAccess::kVerrou).c_str(), O_RDONLY);
+      ::_exit(fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  };
+  {
+    const std::unique_ptr<FolderLock> held = files.lockFolder(dir.path());
+    ASSERT_NE(held, nullptr);
+    EXPECT_FALSE(tryLock());
+  }
+  EXPECT_TRUE(tryLock());
 }
 
 }  // namespace

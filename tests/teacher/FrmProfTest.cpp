@@ -177,6 +177,9 @@ TEST_F(FrmProfTest, TheSecurityAndAboutLabelsOpenTheirWindows) {
   });
   QTest::keyClick(child<QLabel>(prof(), "LblSecurite"), Qt::Key_Space);
   EXPECT_EQ(seen, (QStringList{"FrmSecu", "FrmAPropos", "FrmSecu"}));
+  // The release of a key pressed elsewhere (the Enter that closed a dialog) opens nothing.
+  QTest::keyRelease(child<QLabel>(prof(), "LblAPropos"), Qt::Key_Return);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_FALSE(setting("Sécurité", "Pass").has_value());
 }
 

@@ -82,6 +82,7 @@ TEST_F(FrmCreerTest, TheKeyboardPutsEachPictureIntoTheBoxOfItsLetter) {
   EXPECT_EQ(plateau().plateau().boite(2), 3);
   EXPECT_EQ(plateau().plateau().boite(3), 1);
   QTest::keyClick(widget(plateau(), "Img(0)"), Qt::Key_E);
+  QTest::keyClick(widget(plateau(), "Img(0)"), Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(plateau().plateau().boite(0), 2);
   plateau().activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&plateau()));
