@@ -126,8 +126,8 @@ FileError SuppressionEspeces::preparer(const std::vector<std::int16_t>& garde,
                                        std::int16_t premiere, const std::vector<bool>& retiree,
                                        bool supprimerImages,
                                        const std::function<void(int)>& progression) {
+  // No folder is left from before: `supprimer` has just finished or forgotten it.
   const std::filesystem::path etape = dossierEtape(dir_);
-  files_.removeFolder(etape);
   erreur_ = files_.createFolders(etape / kDossierRetirees);
   const auto kept = static_cast<std::int16_t>(garde.size());
   for (std::int16_t j = 1; j <= kept; ++j) {
