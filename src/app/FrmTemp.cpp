@@ -1,7 +1,10 @@
 #include "app/FrmTemp.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
+
+#include "platform/PictureLoader.h"
 
 namespace sylvenor {
 namespace {
@@ -25,7 +28,8 @@ QPixmap FrmTemp::image(const QString& name) const {
   auto* picture = findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
   if (!picture) return {};
   if (picture->pixmap().isNull())
-    picture->setPixmap(QPixmap(picture->property(kFichier).toString()));
+    picture->setPixmap(QPixmap::fromImage(PictureLoader::lire(
+        QFile::encodeName(picture->property(kFichier).toString()).toStdString())));
   return picture->pixmap();
 }
 

@@ -1,9 +1,7 @@
 #include "browse/Form4.h"
 
 #include <QButtonGroup>
-#include <QFile>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,6 +14,7 @@
 #include "app/Programme.h"
 #include "browse/FrmImageAide.h"
 #include "browse/ListeNavigateur.h"
+#include "platform/PictureLoader.h"
 #include "platform/Twips.h"
 #include "species/ImagesEspece.h"
 
@@ -47,13 +46,6 @@ QLabel* label(const QString& name, const QString& text, const QRect& rect, QWidg
   created->setObjectName(name);
   created->setGeometry(rect);
   return created;
-}
-
-// A missing or unreadable file gives an empty picture.
-QPixmap lireImage(const std::filesystem::path& file) {
-  QImageReader reader(QFile::decodeName(file.c_str()));
-  reader.setAutoTransform(true);
-  return QPixmap::fromImage(reader.read());
 }
 
 }  // namespace
@@ -253,17 +245,9 @@ void Form4::afficher(const Choix& choix) {
 
 // The species' own photograph, else the placeholder, else an empty picture.
 void Form4::afficherPhoto(std::int16_t numero) {
-  QPixmap image;
-  for (const auto& fichier : {ImagesEspece::photo(programme_.dossier(), numero),
-                              ImagesEspece::photo(programme_.dossier(), 0)}) {
-    if (programme_.fichiers().exists(fichier)) image = lireImage(fichier);
-    if (!image.isNull()) break;
-  }
-  const QSize place = imgEspece_->contentsRect().size();
-  if (image.width() > place.width() || image.height() > place.height()) {
-    image = image.scaled(place, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-  }
-  imgEspece_->setPixmap(image);
+  imgEspece_->setPixmap(PictureLoader::pourAffichage(
+      ImagesEspece::photo(programme_.dossier(), numero), imgEspece_->contentsRect().size(),
+      devicePixelRatioF(), ImagesEspece::photo(programme_.dossier(), 0)));
 }
 
 void Form4::effacer() {
@@ -282,7 +266,8 @@ void Form4::IcoLoupe_Click() {
   if (!choix) return;
   FrmImageAide viewer(this);
   viewer.setLegende("");
-  viewer.chargerImage(ImagesEspece::photoAgrandie(programme_.dossier(), choix->numero));
+  viewer.chargerImage(ImagesEspece::photoAgrandie(programme_.dossier(), choix->numero),
+                      ImagesEspece::photo(programme_.dossier(), 0));
   viewer.setTag(QString::fromStdString(choix->nom));
   viewer.exec();
 }

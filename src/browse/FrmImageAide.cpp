@@ -1,13 +1,12 @@
 #include "browse/FrmImageAide.h"
 
 #include <QEvent>
-#include <QFile>
-#include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 
+#include "platform/PictureLoader.h"
 #include "platform/Twips.h"
 
 namespace sylvenor {
@@ -48,10 +47,10 @@ FrmImageAide::FrmImageAide(QWidget* parent) : QDialog(parent) {
   connect(command1_, &QPushButton::clicked, this, &FrmImageAide::Command1_Click);
 }
 
-void FrmImageAide::chargerImage(const std::filesystem::path& file) {
-  QImageReader reader(QFile::decodeName(file.c_str()));
-  reader.setAutoTransform(true);
-  image_ = QPixmap::fromImage(reader.read());
+void FrmImageAide::chargerImage(const std::filesystem::path& file,
+                                const std::filesystem::path& remplacement) {
+  image_ = PictureLoader::lire(file);
+  if (image_.isNull() && !remplacement.empty()) image_ = PictureLoader::lire(remplacement);
 }
 
 void FrmImageAide::setLegende(const QString& legende) { label1_->setText(legende); }
@@ -80,9 +79,10 @@ void FrmImageAide::disposer() {
   const QSize place = tailleMaximale();
   const QSize placeImage(place.width() - pixelsCouvrant(kMarge),
                          place.height() - pixelsCouvrant(kHautImage + kHauteurBouton + kMargeBas));
-  const QPixmap picture = imageAjustee(placeImage);
+  const QPixmap picture = PictureLoader::ajuster(image_, placeImage, devicePixelRatioF());
   imgAide_->setPixmap(picture);
-  const QSize shown = picture.isNull() ? kImageAbsente.boundedTo(placeImage) : picture.size();
+  const QSize shown = picture.isNull() ? kImageAbsente.boundedTo(placeImage)
+                                       : picture.deviceIndependentSize().toSize();
   const int largeurImage = shown.width() * kTwipsParPixel;
   const int hauteurImage = shown.height() * kTwipsParPixel;
   const int largeurLegende =
@@ -118,13 +118,6 @@ QSize FrmImageAide::tailleMaximale() const {
 // The frame that the window system draws around the window; none until it is first shown.
 QSize FrmImageAide::bords() const {
   return (frameGeometry().size() - geometry().size()).expandedTo(QSize(0, 0));
-}
-
-QPixmap FrmImageAide::imageAjustee(const QSize& place) const {
-  if (image_.isNull()) return {};
-  const QSize bornee = place.expandedTo(QSize(1, 1));
-  if (image_.width() <= bornee.width() && image_.height() <= bornee.height()) return image_;
-  return image_.scaled(bornee, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 }  // namespace sylvenor

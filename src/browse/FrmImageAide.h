@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDialog>
-#include <QPixmap>
+#include <QImage>
 #include <filesystem>
 
 class QLabel;
@@ -20,8 +20,10 @@ class FrmImageAide : public QDialog {
 
   explicit FrmImageAide(QWidget* parent = nullptr);
 
-  // A missing or unreadable file leaves an empty picture area.
-  void chargerImage(const std::filesystem::path& file);
+  // A file that cannot be read shows `remplacement`; when that cannot be read either, an empty
+  // picture area.
+  void chargerImage(const std::filesystem::path& file,
+                    const std::filesystem::path& remplacement = {});
   void setLegende(const QString& legende);
   // The species' name, shown as the picture's tooltip.
   void setTag(const QString& tag);
@@ -37,12 +39,11 @@ class FrmImageAide : public QDialog {
   void Command1_Click();
   QSize tailleMaximale() const;
   QSize bords() const;
-  QPixmap imageAjustee(const QSize& place) const;
 
   QLabel* label1_ = nullptr;
   QLabel* imgAide_ = nullptr;
   QPushButton* command1_ = nullptr;
-  QPixmap image_;
+  QImage image_;
   QString tag_;
 };
 

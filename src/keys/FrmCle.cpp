@@ -24,6 +24,7 @@
 #include "keys/PhraseGroupe.h"
 #include "keys/RecapText.h"
 #include "keys/TirageEspece.h"
+#include "platform/PictureLoader.h"
 #include "platform/Twips.h"
 #include "species/ImagesEspece.h"
 #include "teacher/FrmProf.h"
@@ -362,9 +363,9 @@ std::optional<std::int16_t> FrmCle::choisirEspece() {
 
 void FrmCle::afficher(std::int16_t numero) {
   const FicheEspece& fiche = programme_.base().fiche(numero);
-  // A missing or unreadable photograph leaves the picture empty.
-  imgEspece_->setPixmap(
-      QPixmap(QString::fromStdString(ImagesEspece::photo(programme_.dossier(), numero).string())));
+  imgEspece_->setPixmap(PictureLoader::pourAffichage(
+      ImagesEspece::photo(programme_.dossier(), numero), imgEspece_->size(), devicePixelRatioF(),
+      ImagesEspece::photo(programme_.dossier(), 0)));
   lblNom_->setText("  " + fromUtf8(fiche.Nom));
   for (std::size_t i = 0; i < lblInfo_.size(); ++i) {
     lblInfo_[i]->setText(fromUtf8(profil_.prefixes[i]) + fromUtf8(fiche.Info[i]));
@@ -511,8 +512,8 @@ void FrmCle::cacherFiche() {
 
 void FrmCle::aide(int index) {
   FrmImageAide viewer(this);
-  viewer.chargerImage(programme_.dossier() / "aide" /
-                      (std::to_string(index) + profil_.suffixeAide));
+  viewer.chargerImage(programme_.dossier() / "aide" / (std::to_string(index) + profil_.suffixeAide),
+                      ImagesEspece::photo(programme_.dossier(), 0));
   viewer.exec();
   Exercice& exercice = programme_.exercice();
   ++exercice.NbAideEspece;
@@ -523,7 +524,8 @@ void FrmCle::aide(int index) {
 void FrmCle::AfficherLoupe() {
   FrmImageAide viewer(this);
   viewer.setLegende("");
-  viewer.chargerImage(ImagesEspece::photoAgrandie(programme_.dossier(), espece_));
+  viewer.chargerImage(ImagesEspece::photoAgrandie(programme_.dossier(), espece_),
+                      ImagesEspece::photo(programme_.dossier(), 0));
   if (espece_ >= 1 && espece_ <= programme_.base().NbFiches()) {
     viewer.setTag(fromUtf8(programme_.base().fiche(espece_).Nom));
   }

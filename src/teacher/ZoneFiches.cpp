@@ -15,6 +15,7 @@
 #include "app/MessageErreurFichier.h"
 #include "app/PictureButton.h"
 #include "app/Programme.h"
+#include "platform/PictureLoader.h"
 #include "species/ImagesEspece.h"
 #include "species/SpeciesCodes.h"
 #include "teacher/ListeDeroulante.h"
@@ -349,13 +350,11 @@ void ZoneFiches::afficherRegne(bool animal) {
 }
 
 void ZoneFiches::afficherPhoto(std::int16_t n) {
-  const auto file = ImagesEspece::photo(programme_.dossier(), n);
-  QPixmap photo;
-  if (n >= 1 && programme_.fichiers().exists(file))
-    photo.load(QString::fromStdString(file.string()));
-  if (!photo.isNull())
-    photo = photo.scaled(imgEsp_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-  imgEsp_->setPixmap(photo);
+  // A card without its photograph shows an empty frame, not the placeholder.
+  imgEsp_->setPixmap(
+      n >= 1 ? PictureLoader::pourAffichage(ImagesEspece::photo(programme_.dossier(), n),
+                                            imgEsp_->contentsRect().size(), devicePixelRatioF())
+             : QPixmap());
 }
 
 void ZoneFiches::afficherNumero(std::int16_t n) {
