@@ -1,10 +1,20 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/Launcher.h"
 #include "platform/ProgramDirectory.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  // Qt's own dialogs and menus (the file dialog, a text box's menu) speak French too when
+  // Debian's translations of Qt are installed.
+  QTranslator qtEnFrancais;
+  if (qtEnFrancais.load(QLocale(QLocale::French), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtEnFrancais);
+  }
   // The settings are filed under this name, and it is the program's title.
   QCoreApplication::setApplicationName("brambel-Sylvenor");
   sylvenor::Launcher launcher(sylvenor::ProgramDirectory::path());

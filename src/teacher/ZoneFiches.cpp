@@ -15,10 +15,9 @@
 #include "app/MessageErreurFichier.h"
 #include "app/PictureButton.h"
 #include "app/Programme.h"
-#include "platform/PictureLoader.h"
-#include "species/ImagesEspece.h"
 #include "species/SpeciesCodes.h"
 #include "teacher/ListeDeroulante.h"
+#include "teacher/ZonePhotos.h"
 
 namespace sylvenor {
 namespace {
@@ -180,12 +179,13 @@ QWidget* ZoneFiches::construireLignes() {
   auto* column = new QWidget(saisieZone_);
   auto* layout = new QGridLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
-  imgEsp_ = new QLabel(column);
-  imgEsp_->setObjectName("ImgEsp");
-  imgEsp_->setFixedSize(240, 180);
-  imgEsp_->setAlignment(Qt::AlignCenter);
-  imgEsp_->setFrameShape(QFrame::Box);
-  layout->addWidget(imgEsp_, 0, 0, 1, 2, Qt::AlignHCenter);
+  photos_ = new ZonePhotos(
+      programme_,
+      [this](FileError erreur) {
+        FrenchMessageBox::avertir(this, "Attention", messageFichier(erreur));
+      },
+      column);
+  layout->addWidget(photos_, 0, 0, 1, 2);
   auto* attention = new QLabel("Attention: 35 caractères maximum par ligne !", column);
   attention->setStyleSheet("color: #a00000; font-weight: bold;");
   layout->addWidget(attention, 1, 0, 1, 2);
@@ -309,7 +309,9 @@ void ZoneFiches::LireFiche(std::int16_t n) {
   saisieZone_->setEnabled(shown >= 1);
   btnEnreg_->setEnabled(shown >= 1 && !inutilisable_);
   afficherNumero(shown);
-  afficherPhoto(shown);
+  photos_->oublier();
+  photos_->setModifiable(!inutilisable_);
+  photos_->montrer(shown, false);
   FinModif_EnCours();
 }
 
@@ -347,14 +349,6 @@ void ZoneFiches::afficherRegne(bool animal) {
   for (std::size_t k = 0; k < lblInfo_.size(); ++k) {
     lblInfo_[k]->setText(animal ? kLignesAnimal[k] : kLignesVegetal[k]);
   }
-}
-
-void ZoneFiches::afficherPhoto(std::int16_t n) {
-  // A card without its photograph shows an empty frame, not the placeholder.
-  imgEsp_->setPixmap(
-      n >= 1 ? PictureLoader::pourAffichage(ImagesEspece::photo(programme_.dossier(), n),
-                                            imgEsp_->contentsRect().size(), devicePixelRatioF())
-             : QPixmap());
 }
 
 void ZoneFiches::afficherNumero(std::int16_t n) {
@@ -413,6 +407,10 @@ bool ZoneFiches::ecrire() {
     FrenchMessageBox::avertir(this, "Attention", messageFichier(erreur));
     return false;
   }
+  // The card is saved whatever happens to its pictures; the teacher is told of any that failed.
+  const FileError photos = photos_->enregistrer(editeur_.numero());
+  if (photos != FileError::Aucune)
+    FrenchMessageBox::avertir(this, "Attention", messageFichier(photos));
   compteChange_();
   remplirListe();
   return true;
@@ -453,7 +451,7 @@ void ZoneFiches::BtnNouveau_Click() {
   compteChange_();
   placerScroll(n);
   afficherNumero(n);
-  afficherPhoto(n);
+  photos_->montrer(n, true);
   btnDetruire_->show();
   Modif_EnCours();
   spyNew_->show();

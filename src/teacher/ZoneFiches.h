@@ -20,6 +20,7 @@ namespace sylvenor {
 class FrmTemp;
 class ListeDeroulante;
 class Programme;
+class ZonePhotos;
 
 // The card editor zone of the teacher screen: one card at a time, checked against the table so
 // that no edit is lost without the teacher's answer.
@@ -51,7 +52,6 @@ class ZoneFiches : public QWidget {
   void afficherSaisie(const SaisieFiche& saisie);
   SaisieFiche saisie() const;
   void afficherRegne(bool animal);
-  void afficherPhoto(std::int16_t n);
   void afficherNumero(std::int16_t n);
   void remplirListe();
   void placerScroll(std::int16_t position);
@@ -94,7 +94,7 @@ class ZoneFiches : public QWidget {
   QButtonGroup* optRepartition_ = nullptr;
   std::array<QLabel*, 6> lblInfo_{};
   std::array<QLineEdit*, 6> txtInfo_{};
-  QLabel* imgEsp_ = nullptr;
+  ZonePhotos* photos_ = nullptr;
   QLabel* spyEnreg_ = nullptr;
   QLabel* spyNew_ = nullptr;
   QToolButton* btnNouveau_ = nullptr;
