@@ -110,6 +110,11 @@ bool walkAnimalKey(QWidget& start, ModalAnswers& answers, const QString& out) {
   const auto click = [key](const char* name) {
     QTest::mouseClick(key->findChild<QAbstractButton*>(name), Qt::LeftButton);
   };
+  // The species' enlarged picture and the help picture of the first criterion.
+  answers.pictures["FrmImageAide"] = "loupe.png";
+  click("IcoLoupe");
+  answers.pictures["FrmImageAide"] = "aide-colonne-vertebrale.png";
+  click("Label3(0)");
   click("Btn01");
   click("Btn012");
   ok = save(*key, out + "/cle-animal.png") && ok;
@@ -282,9 +287,11 @@ int main(int argc, char* argv[]) {
   ok = walkTeacherTools(start.frmProf(), answers, out) && ok;
   start.frmProf().hide();
   ok = walkAnimalKey(start, answers, out) && ok;
+  answers.pictures["FrmImageAide"] = "aide-pattes-articulees.png";
   ok = walkKey(start, "Command3",
                {{"Frm2", "Btn02"},
                 {"Frm2", "Btn021"},
+                {"Frm2b", "Interrogation(0)"},
                 {"Frm2b", "Btn01"},
                 {"Frm2b", "Btn011"},
                 {"Frm2b", "Btn0112"}},

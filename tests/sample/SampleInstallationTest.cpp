@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -62,15 +63,41 @@ TEST_F(SampleInstallation, IncludesTheFourAnimalsOfTheWorkshop) {
   }
 }
 
-TEST_F(SampleInstallation, EverySpeciesHasItsPictureAndAThirdTheirEnlargedOne) {
-  int enlarged = 0;
+TEST_F(SampleInstallation, EverySpeciesHasAPictureOfItsOwnAndAnEnlargedOne) {
+  std::map<std::string, int> owners;
   for (int k = 1; k <= base_.NbFiches(); ++k) {
-    EXPECT_TRUE(std::filesystem::exists(kDir / "data" / (std::to_string(k) + ".jpg"))) << k;
-    enlarged += std::filesystem::exists(kDir / "data" / (std::to_string(k) + "grand.jpg"));
+    for (const std::string suffix : {".jpg", "grand.jpg"}) {
+      const auto file = kDir / "data" / (std::to_string(k) + suffix);
+      const FileRead picture = files_.read(file, SIZE_MAX);
+      ASSERT_EQ(picture.erreur, FileError::Aucune) << file;
+      const auto [owner, added] = owners.emplace(picture.octets, k);
+      EXPECT_TRUE(added) << file << " is also the picture of species " << owner->second;
+    }
   }
-  EXPECT_GE(enlarged * 3, base_.NbFiches());
   EXPECT_TRUE(std::filesystem::exists(kDir / "data" / "0.jpg"));
   EXPECT_TRUE(std::filesystem::is_directory(kDir / "sauvegardes"));
+}
+
+TEST(SamplePictures, EachIsCreditedWithItsSourceAndLicence) {
+  const std::filesystem::path photos = std::filesystem::path(SYLVENOR_SAMPLE_SOURCE) / "photos";
+  PosixFileAccess files;
+  const std::string credits = files.read(photos / "credits.txt", SIZE_MAX).octets;
+  std::map<std::string, int> fields;
+  std::size_t start = 0;
+  while (start < credits.size()) {
+    const std::size_t end = std::min(credits.find('\n', start), credits.size());
+    const std::string line = credits.substr(start, end - start);
+    start = end + 1;
+    if (line.empty() || line.front() == '#') continue;
+    fields[line.substr(0, line.find(' '))] =
+        static_cast<int>(std::count(line.begin(), line.end(), '|'));
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(photos)) {
+    std::string name = entry.path().stem().string();
+    if (entry.path().extension() != ".jpg" || name == "pas-de-photo") continue;
+    if (name.ends_with("-grand")) name.resize(name.size() - 6);
+    EXPECT_EQ(fields[name], 3) << name << " needs a line: nom | source | fichier | licence";
+  }
 }
 
 TEST_F(SampleInstallation, HasTheHelpPicturesOfTheThreeKeysAndTheButtonPictures) {

@@ -1,5 +1,4 @@
-// Draws the pictures of the sample installation (species cards, help pictures, buttons), so that
-// the program can be tried on a fresh machine with pictures we made ourselves.
+// Draws the button pictures of the sample installation at build time.
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -23,8 +22,8 @@ int main(int argc, char* argv[]) {
   }
   QGuiApplication application(argc, argv);
   const QStringList arguments = QCoreApplication::arguments();
-  if (arguments.size() != 4) {
-    std::cerr << "usage : draw_pictures <especes.txt> <aide.txt> <dossier du programme>\n";
+  if (arguments.size() != 2) {
+    std::cerr << "usage : draw_pictures <dossier du programme>\n";
     return kBadUsage;
   }
   if (!sylvenor::draw::Typeface::isInstalled()) {
@@ -32,7 +31,7 @@ int main(int argc, char* argv[]) {
                  "(paquet fonts-dejavu-core), les images auront une autre police\n";
   }
   try {
-    sylvenor::draw::PictureJob(arguments[1], arguments[2], arguments[3]).run();
+    sylvenor::draw::PictureJob(arguments[1]).run();
   } catch (const std::exception& error) {
     std::cerr << "draw_pictures : " << error.what() << '\n';
     return kFailure;

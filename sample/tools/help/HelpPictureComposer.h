@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+
+#include "HelpEntry.h"
+
+class QPainter;
+
+namespace sylvenor::draw {
+
+// One help picture: the entry's title on top, the criterion drawn in the middle and the
+// explanation in large letters below.
+class HelpPictureComposer {
+ public:
+  static constexpr QSize kSize{800, 600};
+
+  static QImage compose(const HelpEntry& entry);
+  static bool hasDrawing(const HelpEntry& entry);
+
+ private:
+  static void paintFrame(QPainter& painter, const QColor& accent);
+  static void paintQuestionMark(QPainter& painter, const QColor& accent);
+  static void paintTitle(QPainter& painter, const QString& title);
+  static void paintDrawing(QPainter& painter, const HelpEntry& entry);
+  static void paintExplanation(QPainter& painter, const QString& text, bool besideDrawing);
+  static QString withFrenchSpacing(QString text);
+  static QColor accent(const QString& key);
+};
+
+}  // namespace sylvenor::draw

@@ -1,0 +1,40 @@
+#include "SnakePainter.h"
+
+#include <QPainter>
+
+#include "Profile.h"
+#include "SkinShading.h"
+
+namespace sylvenor::draw {
+
+SnakePainter::SnakePainter(const Spec& spec) : spec_(spec), body_(makeBody(spec)) {}
+
+BodyShape SnakePainter::makeBody(const Spec& spec) {
+  const Spine spine(spec.spine);
+  std::vector<QPointF> knots;
+  for (const QPointF& knot : spec.halfWidth)
+    knots.emplace_back(knot.x() / spine.length(), knot.y());
+  const Profile width(knots);
+  return BodyShape(spine, width, width);
+}
+
+void SnakePainter::paint(QPainter& painter) const {
+  const QPainterPath outline = body_.outline();
+  SkinShading::softShadow(painter, outline, QPointF(3, 7), 9, 55);
+  painter.fillPath(outline, spec_.skin);
+  painter.save();
+  painter.setClipPath(outline);
+  if (spec_.pattern) spec_.pattern(painter, body_);
+  ScaleNet::rows(painter, body_, 0.0, 1.0, spec_.scaleRows, spec_.scaleLength, spec_.scales);
+  SkinShading::sheen(painter, body_, -0.1, 0.4, QColor(255, 255, 240, 80));
+  SkinShading::shadeEdges(painter, body_, QColor(15, 12, 5, 170), 0.35);
+  painter.restore();
+  SkinShading::outline(painter, outline, spec_.outline, 1.6);
+  const SnakeHead head(spec_.head);
+  const qreal neck = tAt(head.overlap());
+  const QPointF forward = -body_.spine().tangentAt(neck);
+  const qreal direction = std::atan2(forward.y(), forward.x()) * 180.0 / M_PI;
+  head.paint(painter, body_.at(neck, 0.0), direction);
+}
+
+}  // namespace sylvenor::draw
