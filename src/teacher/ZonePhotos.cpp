@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -103,9 +104,11 @@ void ZonePhotos::setModifiable(bool modifiable) {
 void ZonePhotos::choisir(Sorte sorte) {
   const QString titre = sorte == Sorte::Photo ? "Choisir la photo" : "Choisir la photo agrandie";
   const QString chosen = QFileDialog::getOpenFileName(
-      this, titre, QDir::homePath(), "Photos (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)", nullptr,
+      this, titre, dossier_, "Photos (*.jpg *.jpeg *.png *.JPG *.JPEG *.PNG)", nullptr,
       QFileDialog::DontUseNativeDialog);
   if (chosen.isEmpty()) return;
+  // The enlarged photograph is usually beside the photograph.
+  dossier_ = QFileInfo(chosen).absolutePath();
   const int cote = kCotes.at(indice(sorte));
   const QImage photo = PictureLoader::lire(QFile::encodeName(chosen).toStdString(), {cote, cote});
   if (photo.isNull()) {

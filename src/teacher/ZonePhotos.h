@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -45,6 +46,7 @@ class ZonePhotos : public QWidget {
   std::int16_t numero_ = 0;
   bool nouvelle_ = false;
   bool modifiable_ = true;
+  QString dossier_ = QDir::homePath();
   QLabel* imgEsp_ = nullptr;
   QLabel* imgEspGrande_ = nullptr;
   std::array<QPushButton*, 2> choisir_{};
