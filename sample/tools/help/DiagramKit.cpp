@@ -125,8 +125,7 @@ void DiagramKit::crossOut(QPainter& painter, QPointF centre, qreal radius) {
 void DiagramKit::lens(QPainter& painter, QPointF source, qreal sourceRadius, QPointF centre,
                       qreal radius, const Content& content) {
   const QLineF axis(source, centre);
-  const QLineF normal = axis.normalVector().unitVector();
-  const QPointF unit(normal.dx(), normal.dy());
+  const QPointF unit = across(axis);
   painter.save();
   painter.setPen(QPen(kLensRing, 1.6, Qt::DashLine));
   painter.drawLine(source + unit * sourceRadius, centre + unit * radius);
@@ -174,6 +173,11 @@ void DiagramKit::closeUpHint(QPainter& painter, QPointF topLeft) {
   painter.restore();
 }
 
+QPointF DiagramKit::across(const QLineF& line) {
+  const QLineF normal = line.normalVector().unitVector();
+  return {normal.dx(), normal.dy()};
+}
+
 QPainterPath DiagramKit::diamond(QPointF centre, qreal halfWidth, qreal halfHeight) {
   const std::array corners{centre - QPointF(halfWidth, 0), centre - QPointF(0, halfHeight),
                            centre + QPointF(halfWidth, 0), centre + QPointF(0, halfHeight)};
@@ -195,13 +199,22 @@ QPainterPath DiagramKit::diamond(QPointF centre, qreal halfWidth, qreal halfHeig
 }
 
 QPainterPath DiagramKit::tapered(const QPainterPath& centreLine, qreal startWidth, qreal endWidth) {
+  QPainterPath path = band(centreLine, kTaperSteps,
+                           [=](qreal t) { return (startWidth + (endWidth - startWidth) * t) / 2; });
+  path.setFillRule(Qt::WindingFill);
+  return path.united(PathKit::circle(centreLine.pointAtPercent(0), startWidth / 2))
+      .united(PathKit::circle(centreLine.pointAtPercent(1), endWidth / 2));
+}
+
+QPainterPath DiagramKit::band(const QPainterPath& centreLine, int steps,
+                              const std::function<qreal(qreal t)>& halfWidth) {
   QPolygonF left;
   QPolygonF right;
-  for (int i = 0; i <= kTaperSteps; ++i) {
-    const qreal t = static_cast<qreal>(i) / kTaperSteps;
+  for (int i = 0; i <= steps; ++i) {
+    const qreal t = static_cast<qreal>(i) / steps;
     const QPointF point = centreLine.pointAtPercent(t);
     const qreal angle = qDegreesToRadians(centreLine.angleAtPercent(t));
-    const qreal half = (startWidth + (endWidth - startWidth) * t) / 2;
+    const qreal half = halfWidth(t);
     const QPointF normal(std::sin(angle) * half, std::cos(angle) * half);
     left << point + normal;
     right.prepend(point - normal);
@@ -209,9 +222,7 @@ QPainterPath DiagramKit::tapered(const QPainterPath& centreLine, qreal startWidt
   QPainterPath path;
   path.addPolygon(left + right);
   path.closeSubpath();
-  path.setFillRule(Qt::WindingFill);
-  return path.united(PathKit::circle(centreLine.pointAtPercent(0), startWidth / 2))
-      .united(PathKit::circle(centreLine.pointAtPercent(1), endWidth / 2));
+  return path;
 }
 
 QBrush DiagramKit::linear(QPointF from, QPointF to, const QColor& start, const QColor& end) {

@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QLineF>
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
@@ -40,9 +41,14 @@ class DiagramKit {
                         QPointF contentCentre, const Content& content);
   static void closeUpHint(QPainter& painter, QPointF topLeft);
 
+  // The unit vector at right angles to `line`, as QLineF::normalVector() turns it.
+  static QPointF across(const QLineF& line);
   // A diamond with softened corners: the tile of scale nets and cone scales.
   static QPainterPath diamond(QPointF centre, qreal halfWidth, qreal halfHeight);
   static QPainterPath tapered(const QPainterPath& centreLine, qreal startWidth, qreal endWidth);
+  // A band along `centreLine`, halfWidth(t) wide on each side, t going from 0 to 1 in `steps`.
+  static QPainterPath band(const QPainterPath& centreLine, int steps,
+                           const std::function<qreal(qreal t)>& halfWidth);
   static QBrush linear(QPointF from, QPointF to, const QColor& start, const QColor& end);
   static QBrush cylinder(qreal left, qreal right, const QColor& light, const QColor& dark);
   static QBrush rounded(QPointF centre, qreal radius, const QColor& light, const QColor& dark);

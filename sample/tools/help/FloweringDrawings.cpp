@@ -37,7 +37,6 @@ const QColor kConeDark(0x6e, 0x42, 0x1c);
 const QColor kWing(0xf4, 0xe2, 0xbc);
 const QColor kScaleLight(0xd9, 0xa8, 0x6c);
 const QColor kScaleDark(0xa0, 0x68, 0x34);
-const QColor kArrow(0x2f, 0x7d, 0xc4);
 const QPointF kConeCentre(180, 170);
 
 }  // namespace
@@ -109,8 +108,7 @@ void FloweringDrawings::paintSporeLeaf(QPainter& painter) {
                         DiagramKit::linear(base, tip, kUnderLeafDark, kUnderLeafLight),
                         kUnderLeafDark.darker(130), 1.6);
   const QLineF axis(base, tip);
-  const QLineF normal = axis.normalVector().unitVector();
-  const QPointF side(normal.dx(), normal.dy());
+  const QPointF side = DiagramKit::across(axis);
   painter.save();
   painter.setPen(QPen(kUnderLeafDark.darker(110), 2));
   painter.drawLine(axis.pointAt(0.03), axis.pointAt(0.92));
@@ -170,7 +168,7 @@ void FloweringDrawings::paintSporeCloud(QPainter& painter, QPointF origin, QPoin
 void FloweringDrawings::seedsInFruit(QPainter& painter) {
   paintApple(painter, {190, 180}, 104);
   paintAppleHalf(painter, {540, 176}, 116);
-  DiagramKit::arrow(painter, PathKit::polyline({{318, 176}, {392, 176}}), kArrow);
+  DiagramKit::arrow(painter, PathKit::polyline({{318, 176}, {392, 176}}), HelpPalette::kArrow);
   DiagramKit::caption(painter, {300, 196, 112, 40}, QStringLiteral("coupée"), HelpPalette::kPlants);
   DiagramKit::label(painter, {{610, 130}}, {690, 36}, QStringLiteral("le fruit"));
   DiagramKit::label(painter, {{540, 146}, {568, 196}}, {400, 300},
@@ -234,7 +232,7 @@ void FloweringDrawings::nakedSeeds(QPainter& painter) {
   painter.restore();
   QPainterPath path(QPointF(190, 156));
   path.cubicTo(QPointF(300, 60), QPointF(380, 70), QPointF(436, 120));
-  DiagramKit::arrow(painter, path, kArrow);
+  DiagramKit::arrow(painter, path, HelpPalette::kArrow);
   DiagramKit::label(painter, {{226, 250}}, {320, 290}, QStringLiteral("cône"));
   DiagramKit::label(painter, {{600, 70}}, {680, 36}, QStringLiteral("écaille"));
   DiagramKit::label(painter, {{510, 236}, {570, 236}}, {640, 304},

@@ -19,6 +19,7 @@ class HelpPalette {
   static inline const QColor kGuide{0xd2, 0x3f, 0x31};
   static inline const QColor kFirst{0xe0, 0x7a, 0x1f};
   static inline const QColor kSecond{0x2f, 0x7d, 0xc4};
+  static inline const QColor kArrow{0x2f, 0x7d, 0xc4};  // from a whole to its part shown apart
   static inline const QColor kAnimals{0xe0, 0x7a, 0x1f};
   static inline const QColor kInvertebrates{0x8a, 0x5a, 0xb8};
   static inline const QColor kPlants{0x4a, 0x9a, 0x3a};

@@ -74,8 +74,7 @@ void LegDrawings::paintLegPiece(QPainter& painter, QPointF from, QPointF to, qre
   const QPointF end = axis.pointAt(1 - gap / axis.length());
   const QPainterPath piece =
       DiagramKit::tapered(PathKit::polyline({start, end}), width, width * 0.78);
-  const QLineF normal = axis.normalVector().unitVector();
-  const QPointF side(normal.dx() * width, normal.dy() * width);
+  const QPointF side = DiagramKit::across(axis) * width;
   const QPointF middle = axis.pointAt(0.5);
   PathKit::fillOutlined(
       painter, piece,
@@ -97,9 +96,8 @@ void LegDrawings::paintClaw(QPainter& painter, QPointF from, QPointF to) {
     const QPointF point = axis.pointAt(t);
     painter.save();
     painter.setPen(QPen(kShellLine, 2));
-    const QLineF normal = axis.normalVector().unitVector();
-    painter.drawLine(point + QPointF(normal.dx(), normal.dy()) * 7,
-                     point - QPointF(normal.dx(), normal.dy()) * 7);
+    const QPointF side = DiagramKit::across(axis);
+    painter.drawLine(point + side * 7, point - side * 7);
     painter.restore();
   }
   QPainterPath hook(to);

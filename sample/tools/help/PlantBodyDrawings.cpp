@@ -13,8 +13,6 @@ namespace {
 
 const QColor kShoot(0x4f, 0x8a, 0x2e);
 const QColor kTinyLeaf(0x7e, 0xbe, 0x4a);
-const QColor kCrustOrange(0xf0, 0x9a, 0x22);
-const QColor kCrustGrey(0xb8, 0xc4, 0x9a);
 const QPointF kLensCentre(600, 150);
 constexpr qreal kLensRadius = 112;
 
@@ -81,9 +79,9 @@ void PlantBodyDrawings::paintCrustedStone(QPainter& painter) {
   rock.cubicTo(700, 150, 740, 230, 760, 340);
   rock.closeSubpath();
   PlantParts::stone(painter, rock);
-  PlantParts::crust(painter, {600, 200}, 44, kCrustOrange);
-  PlantParts::crust(painter, {510, 262}, 30, kCrustGrey);
-  PlantParts::crust(painter, {680, 266}, 34, kCrustOrange);
+  PlantParts::crust(painter, {600, 200}, 44, PlantParts::kCrustOrange);
+  PlantParts::crust(painter, {510, 262}, 30, PlantParts::kCrustGrey);
+  PlantParts::crust(painter, {680, 266}, 34, PlantParts::kCrustOrange);
 }
 
 }  // namespace sylvenor::draw

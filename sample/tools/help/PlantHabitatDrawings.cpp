@@ -26,8 +26,6 @@ const QColor kWaterBottom(0x2a, 0x6e, 0xb0);
 const QColor kWave(255, 255, 255, 120);
 const QColor kBarkLight(0xb0, 0x9a, 0x80);
 const QColor kBarkDark(0x5e, 0x4c, 0x3a);
-const QColor kCrustOrange(0xf0, 0x9a, 0x22);
-const QColor kCrustGrey(0xb8, 0xc4, 0x9a);
 const QColor kSunLight(0xff, 0xf2, 0x9a);
 const QColor kSunDark(0xf6, 0xb8, 0x22);
 const QPointF kRhizoidLens(510, 150);
@@ -204,11 +202,11 @@ void PlantHabitatDrawings::notAquatic(QPainter& painter) {
   rock.cubicTo(650, 212, 700, 260, 720, 340);
   rock.closeSubpath();
   PlantParts::stone(painter, rock);
-  PlantParts::crust(painter, {540, 270}, 34, kCrustOrange);
-  PlantParts::crust(painter, {640, 290}, 26, kCrustGrey);
-  PlantParts::crust(painter, {200, 110}, 32, kCrustOrange);
-  PlantParts::crust(painter, {250, 220}, 24, kCrustGrey);
-  PlantParts::crust(painter, {190, 270}, 22, kCrustOrange);
+  PlantParts::crust(painter, {540, 270}, 34, PlantParts::kCrustOrange);
+  PlantParts::crust(painter, {640, 290}, 26, PlantParts::kCrustGrey);
+  PlantParts::crust(painter, {200, 110}, 32, PlantParts::kCrustOrange);
+  PlantParts::crust(painter, {250, 220}, 24, PlantParts::kCrustGrey);
+  PlantParts::crust(painter, {190, 270}, 22, PlantParts::kCrustOrange);
   DiagramKit::label(painter, {{200, 110}}, {380, 60}, QStringLiteral("sur l'écorce"));
   DiagramKit::label(painter, {{540, 270}}, {500, 150}, QStringLiteral("sur un rocher"));
 }

@@ -2,7 +2,6 @@
 
 #include <QLineF>
 #include <QPainter>
-#include <QPolygonF>
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
@@ -40,8 +39,7 @@ void PlantParts::leaf(QPainter& painter, QPointF base, QPointF tip, qreal widthR
 
 void PlantParts::leafVeins(QPainter& painter, QPointF base, QPointF tip) {
   const QLineF axis(base, tip);
-  const QLineF normal = axis.normalVector().unitVector();
-  const QPointF side(normal.dx(), normal.dy());
+  const QPointF side = DiagramKit::across(axis);
   painter.save();
   painter.setPen(QPen(kVein, 1.6, Qt::SolidLine, Qt::RoundCap));
   painter.drawLine(axis.pointAt(0.04), axis.pointAt(0.9));
@@ -126,24 +124,11 @@ void PlantParts::blade(QPainter& painter, const QPainterPath& centreLine, qreal 
 
 // Narrow at its foot, wide and rounded at its end, the edge gently waved like a wet ribbon.
 QPainterPath PlantParts::ribbonAlong(const QPainterPath& centreLine, qreal width) {
-  constexpr int kSteps = 80;
-  QPolygonF left;
-  QPolygonF right;
-  for (int i = 0; i <= kSteps; ++i) {
-    const qreal t = static_cast<qreal>(i) / kSteps;
+  return DiagramKit::band(centreLine, 80, [width](qreal t) {
     const qreal growth = 0.16 + 0.84 * std::sin(M_PI / 2 * std::min(1.0, t / 0.4));
     const qreal end = std::sqrt(std::max(0.0, 1 - std::pow(t, 8)));
-    const qreal half = width / 2 * growth * end * (1 + 0.09 * std::sin(t * 44));
-    const QPointF point = centreLine.pointAtPercent(t);
-    const qreal angle = qDegreesToRadians(centreLine.angleAtPercent(t));
-    const QPointF normal(std::sin(angle) * half, std::cos(angle) * half);
-    left << point + normal;
-    right.prepend(point - normal);
-  }
-  QPainterPath path;
-  path.addPolygon(left + right);
-  path.closeSubpath();
-  return path;
+    return width / 2 * growth * end * (1 + 0.09 * std::sin(t * 44));
+  });
 }
 
 void PlantParts::crust(QPainter& painter, QPointF centre, qreal radius, const QColor& colour) {

@@ -12,6 +12,10 @@ namespace sylvenor::draw {
 // The plant pieces several help drawings share: leaves, a leafy stem, a flower and the soil.
 class PlantParts {
  public:
+  // The two lichens of the crusts: a bright orange one and a pale grey-green one.
+  static inline const QColor kCrustOrange{0xf0, 0x9a, 0x22};
+  static inline const QColor kCrustGrey{0xb8, 0xc4, 0x9a};
+
   static void leaf(QPainter& painter, QPointF base, QPointF tip, qreal widthRatio);
   // A stem standing on `base`, `height` tall, with alternate leaves and a bud at the top.
   static void leafyStem(QPainter& painter, QPointF base, qreal height);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "DiagramKit.h"
+#include "HelpPalette.h"
 #include "PathKit.h"
 
 namespace sylvenor::draw {
@@ -20,7 +21,6 @@ const QColor kTileLight(0xe8, 0xf1, 0xf7);
 const QColor kTileDark(0x86, 0xa2, 0xb8);
 const QColor kTileRim(0x5d, 0x78, 0x8f);
 const QColor kPocket(0xe3, 0xb5, 0xb0);
-const QColor kArrow(0x2f, 0x7d, 0xc4);
 constexpr qreal kNetStepX = 44;
 constexpr qreal kNetStepY = 25;
 constexpr qreal kTileStepX = 50;
@@ -119,7 +119,7 @@ void ScaleDrawings::overlappingScales(QPainter& painter) {
     painter.drawLine(QPointF(ray * 2, -6), QPointF(ray * 9, -26));
   }
   painter.restore();
-  DiagramKit::arrow(painter, path, kArrow);
+  DiagramKit::arrow(painter, path, HelpPalette::kArrow);
   DiagramKit::closeUpHint(painter, {40, 5});
   DiagramKit::label(painter, {{660, 150}}, {650, 262}, QStringLiteral("une écaille\ndétachée"));
 }

@@ -1,14 +1,13 @@
 #include "BandedCentipede.h"
 
 #include <QPainter>
-#include <QTransform>
 #include <cmath>
 #include <numbers>
 
 #include "BodyPlates.h"
+#include "CentipedeParts.h"
 #include "CentipedeTrunk.h"
 #include "JointedLimb.h"
-#include "SoftShadow.h"
 #include "SurfaceTexture.h"
 
 namespace sylvenor::draw::arthropods {
@@ -56,39 +55,22 @@ JointedLimb lastLeg(const CentipedeTrunk& trunk, qreal side) {
           {21, 19, 17, 15, 12, 8, 4}};
 }
 
-JointedLimb antenna(const BodyAxis& axis, qreal side) {
-  const QPointF base = axis.at(0.0, side * 13, -2);
-  const QPointF forward = -axis.tangent(0);
-  const QPointF outward = axis.normal(0) * side;
-  QPainterPath curve(base);
-  curve.cubicTo(base + forward * 50 + outward * 6, base + forward * 100 + outward * 36,
-                base + forward * 128 + outward * 88);
-  return JointedLimb::along(curve, kAntennaArticles, 8.5, 4);
-}
+const CentipedeParts::Antenna kAntennaShape{{13, -2},         {50, 6}, {100, 36}, {128, 88},
+                                            kAntennaArticles, 8.5,     4};
 
-void paintPoisonClaws(QPainter& painter, const BodyAxis& axis) {
-  const LimbStyle style{.fill = kHead.lighter(110), .outlineWidth = 1.3};
-  const LimbStyle fangStyle{.fill = kFang, .outlineWidth = 1.0};
-  for (const qreal side : {-1.0, 1.0}) {
-    const JointedLimb claw({axis.at(0.0, side * 22, -50), axis.at(0.0, side * 36, -24),
-                            axis.at(0.0, side * 33, 4), axis.at(0.0, side * 22, 16)},
-                           {22, 20, 15, 11});
-    claw.paint(painter, style);
-    QPainterPath curve(axis.at(0.0, side * 22, 16));
-    curve.quadTo(axis.at(0.0, side * 16, 32), axis.at(0.0, side * 3, 28));
-    JointedLimb::along(curve, 3, 10, 2).paint(painter, fangStyle);
-  }
-}
+const CentipedeParts::PoisonClaws kPoisonClaws{{{22, -50}, {36, -24}, {33, 4}, {22, 16}},
+                                               {22, 20, 15, 11},
+                                               {16, 32},
+                                               {3, 28},
+                                               10,
+                                               2,
+                                               {.fill = kHead.lighter(110), .outlineWidth = 1.3},
+                                               {.fill = kFang, .outlineWidth = 1.0}};
 
 void paintHead(QPainter& painter, const BodyAxis& axis) {
-  const QPointF centre = axis.point(0.038);
-  const QPointF direction = axis.tangent(0.038);
-  QTransform frame;
-  frame.translate(centre.x(), centre.y());
-  frame.rotate(std::atan2(direction.y(), direction.x()) * 180 / std::numbers::pi);
   QPainterPath plate;
   plate.addRoundedRect(QRectF(-27, -31, 54, 62), 22, 24);
-  const QPainterPath head = frame.map(plate);
+  const QPainterPath head = axis.frame(0.038).map(plate);
   BodyPlates::paint(painter, axis, head, 0.038, 31, kHead);
   BodyPlates::outline(painter, head, kHead, 1.6);
   // Four simple eyes on each side, near the front corners.
@@ -137,23 +119,15 @@ void BandedCentipede::paint(QPainter& painter) {
   for (int i = 0; i < kLegPairs - 1; ++i) {
     for (const qreal side : {-1.0, 1.0}) legs.push_back(leg(trunk, i, side));
   }
-  const JointedLimb lastLegs[] = {lastLeg(trunk, -1), lastLeg(trunk, 1)};
-  const JointedLimb antennae[] = {antenna(axis, -1), antenna(axis, 1)};
-
-  SoftShadow shadow(painter, QPointF(10, 14), 14);
-  for (const JointedLimb& limb : legs) shadow.add(limb.silhouette());
-  for (const JointedLimb& limb : lastLegs) shadow.add(limb.silhouette());
-  for (const JointedLimb& limb : antennae) shadow.add(limb.silhouette());
-  shadow.add(trunk.silhouette());
-  shadow.cast(0.35);
-
-  const LimbStyle legStyle{.fill = kLeg, .outlineWidth = 1.2, .hairs = 2, .hairLength = 5};
-  for (const JointedLimb& limb : legs) limb.paint(painter, legStyle);
-  const LimbStyle lastStyle{.fill = kLastLeg, .outlineWidth = 1.3, .spines = 3, .spineLength = 7};
-  for (const JointedLimb& limb : lastLegs) limb.paint(painter, lastStyle);
-  const LimbStyle antennaStyle{.fill = kAntenna, .outlineWidth = 1.0};
-  for (const JointedLimb& limb : antennae) limb.paint(painter, antennaStyle);
-  paintPoisonClaws(painter, axis);
+  CentipedeParts::paintLimbs(
+      painter, trunk,
+      {{legs, {.fill = kLeg, .outlineWidth = 1.2, .hairs = 2, .hairLength = 5}},
+       {{lastLeg(trunk, -1), lastLeg(trunk, 1)},
+        {.fill = kLastLeg, .outlineWidth = 1.3, .spines = 3, .spineLength = 7}},
+       {{CentipedeParts::antenna(axis, -1, kAntennaShape),
+         CentipedeParts::antenna(axis, 1, kAntennaShape)},
+        {.fill = kAntenna, .outlineWidth = 1.0}}});
+  CentipedeParts::paintPoisonClaws(painter, axis, kPoisonClaws);
   for (int i = kLegPairs - 1; i >= 0; --i) paintTergite(painter, trunk, i);
   paintHead(painter, axis);
 }

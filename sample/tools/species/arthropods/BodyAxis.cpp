@@ -3,6 +3,7 @@
 #include <QLineF>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace sylvenor::draw::arthropods {
 
@@ -44,6 +45,15 @@ QPointF BodyAxis::tangent(qreal t) const {
 QPointF BodyAxis::normal(qreal t) const {
   const QPointF d = tangent(t);
   return {-d.y(), d.x()};
+}
+
+QTransform BodyAxis::frame(qreal t) const {
+  const QPointF centre = point(t);
+  const QPointF direction = tangent(t);
+  QTransform frame;
+  frame.translate(centre.x(), centre.y());
+  frame.rotate(std::atan2(direction.y(), direction.x()) * 180 / std::numbers::pi);
+  return frame;
 }
 
 QPainterPath BodyAxis::band(qreal t0, qreal t1, const Profile& halfWidth, int steps) const {

@@ -2,6 +2,7 @@
 
 #include <QPainterPath>
 #include <QPointF>
+#include <QTransform>
 #include <functional>
 #include <vector>
 
@@ -26,6 +27,8 @@ class BodyAxis {
   QPointF at(qreal t, qreal side, qreal forward) const {
     return at(t, side) - tangent(t) * forward;
   }
+  // Coordinates centred on the midline at t, their x axis pointing towards the tail.
+  QTransform frame(qreal t) const;
   // The outline of the body between t0 and t1, as wide as halfWidth on each side.
   QPainterPath band(qreal t0, qreal t1, const Profile& halfWidth, int steps = 10) const;
   // The same with a different width on each flank: "negative" on the side of negative offsets.

@@ -5,6 +5,8 @@
 #include <numeric>
 #include <utility>
 
+#include "DrawingKit.h"
+
 namespace sylvenor::draw::arthropods {
 
 CentipedeTrunk::CentipedeTrunk(Plan plan) : plan_(std::move(plan)), axis_(plan_.midline) {
@@ -30,7 +32,7 @@ std::vector<QPointF> CentipedeTrunk::limbFrom(qreal t, qreal side, qreal inset,
   // Legs follow the general line of the body rather than each bend, so that they do not crowd
   // on the inner side of a curve.
   const QPointF chord = axis_.point(t + 0.12) - axis_.point(t - 0.12);
-  const QPointF back = chord / std::hypot(chord.x(), chord.y());
+  const QPointF back = DrawingKit::unit(chord);
   const QPointF across = QPointF(-back.y(), back.x()) * side;
   std::vector<QPointF> joints{axis_.at(t, side * plan_.halfWidth(t) * inset)};
   qreal angle = sweep * std::numbers::pi / 180;

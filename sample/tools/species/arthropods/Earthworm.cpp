@@ -7,7 +7,6 @@
 
 #include "Blend.h"
 #include "RingedBody.h"
-#include "SoftShadow.h"
 
 namespace sylvenor::draw::arthropods {
 
@@ -72,9 +71,7 @@ void paintBloodVessel(QPainter& painter, const BodyAxis& axis) {
 void Earthworm::paint(QPainter& painter) {
   const BodyAxis axis = midline();
   const RingedBody body(axis, &halfWidth);
-  SoftShadow shadow(painter, QPointF(8, 12), 12);
-  shadow.add(body.outline());
-  shadow.cast(0.35);
+  body.paintShadow(painter, 12);
 
   body.paintFlesh(painter, &colour);
   paintBloodVessel(painter, axis);

@@ -7,8 +7,10 @@
 #include <numbers>
 
 #include "JointedLimb.h"
+#include "LegPairs.h"
 #include "SoftShadow.h"
 #include "SpiderAbdomen.h"
+#include "SurfaceTexture.h"
 #include "SymmetricOutline.h"
 
 namespace sylvenor::draw::arthropods {
@@ -24,32 +26,22 @@ const QColor kThread(160, 160, 160, 80);
 
 constexpr qreal kMiddle = 500;
 
-// One leg of the right side: where its hip sits, where the thigh points, and how it bends.
-struct LegLayout {
-  QPointF hip;
-  qreal heading;
-  qreal length;
-  qreal knee;   // turn at the knee (between thigh and patella)
-  qreal ankle;  // turn at each of the last joints
-};
+// The turns of a leg of the right side: a knee between thigh and patella, then an ankle at
+// each of the last joints.
+std::vector<qreal> turns(qreal knee, qreal ankle) {
+  return {0, 0, knee * 0.4, knee * 0.6, ankle, ankle};
+}
 
-const LegLayout kLegs[] = {
-    {{528, 250}, -40, 285, -22, -6},
-    {{541, 268}, -14, 272, -24, -5},
-    {{544, 290}, 8, 190, 28, 8},
-    {{534, 312}, 42, 262, 30, 6},
+const LegPairs::Layout kLegs[] = {
+    {{528, 250}, -40, 285, turns(-22, -6)},
+    {{541, 268}, -14, 272, turns(-24, -5)},
+    {{544, 290}, 8, 190, turns(28, 8)},
+    {{534, 312}, 42, 262, turns(30, 6)},
 };
 
 // Coxa, trochanter, femur, patella, tibia, metatarsus, tarsus.
-const std::vector<qreal> kSegmentShares{0.06, 0.04, 0.28, 0.1, 0.22, 0.19, 0.11};
-
-JointedLimb leg(const LegLayout& layout, qreal side) {
-  const std::vector<qreal> turns{0,           0, layout.knee * 0.4, layout.knee * 0.6, layout.ankle,
-                                 layout.ankle};
-  return JointedLimb::onSide(side, kMiddle, layout.hip, layout.heading,
-                             JointedLimb::split(layout.length, kSegmentShares), turns,
-                             {23, 20, 17.5, 15, 14, 11.5, 8, 5});
-}
+const LegPairs::Build kLegBuild{
+    kMiddle, {0.06, 0.04, 0.28, 0.1, 0.22, 0.19, 0.11}, {23, 20, 17.5, 15, 14, 11.5, 8, 5}};
 
 JointedLimb pedipalp(qreal side) {
   return JointedLimb::onSide(side, kMiddle, QPointF(kMiddle + 22, 232), -70, {14, 22, 14, 16, 20},
@@ -66,11 +58,9 @@ QPainterPath carapaceShape() {
 
 void paintCarapace(QPainter& painter) {
   const QPainterPath shape = carapaceShape();
-  QRadialGradient shade(QPointF(kMiddle - 14, 262), 80);
-  shade.setColorAt(0.0, kCarapace.lighter(135));
-  shade.setColorAt(0.6, kCarapace);
-  shade.setColorAt(1.0, kCarapaceDark);
-  painter.fillPath(shape, shade);
+  SurfaceTexture::fillDome(
+      painter, shape,
+      {QPointF(kMiddle - 14, 262), 80, kCarapace.lighter(135), kCarapace, 0.6, kCarapaceDark});
   // Grooves run from the central pit towards each hip; a dark band runs down the middle.
   painter.save();
   painter.setClipPath(shape);
@@ -152,10 +142,7 @@ void paintWeb(QPainter& painter, const std::vector<JointedLimb>& legs) {
 void GardenSpider::paint(QPainter& painter) {
   painter.save();
   painter.translate(0, 58);
-  std::vector<JointedLimb> legs;
-  for (const LegLayout& layout : kLegs) {
-    for (const qreal side : {-1.0, 1.0}) legs.push_back(leg(layout, side));
-  }
+  const std::vector<JointedLimb> legs = LegPairs::lay(kLegs, kLegBuild);
   const JointedLimb palps[] = {pedipalp(-1), pedipalp(1)};
   paintWeb(painter, legs);
 

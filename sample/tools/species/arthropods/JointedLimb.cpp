@@ -1,42 +1,32 @@
 #include "JointedLimb.h"
 
 #include <QLinearGradient>
-#include <QPaintDevice>
 #include <QPainter>
 #include <cmath>
 #include <numbers>
 #include <random>
 #include <utility>
 
+#include "DrawingKit.h"
+
 namespace sylvenor::draw::arthropods {
 
 namespace {
 
-// Bezier handle length for a quarter circle.
-constexpr qreal kArc = 0.5523;
 // Light comes from the upper left in every picture.
 const QPointF kLight(-0.6, -0.8);
 
-QPointF unit(QPointF v) {
-  const qreal n = std::hypot(v.x(), v.y());
-  return n > 0 ? v / n : QPointF(1, 0);
-}
-
-qreal dot(QPointF a, QPointF b) { return a.x() * b.x() + a.y() * b.y(); }
-
 // A tube from a to b with round ends, slightly swollen in the middle like a leg segment.
 QPainterPath capsule(QPointF a, qreal ra, QPointF b, qreal rb) {
-  const QPointF d = unit(b - a);
+  const QPointF d = DrawingKit::unit(b - a);
   const QPointF n(-d.y(), d.x());
   const QPointF middle = (a + b) / 2;
   const qreal swell = (ra + rb) / 2 * 1.12;
   QPainterPath path(a + n * ra);
   path.quadTo(middle + n * swell, b + n * rb);
-  path.cubicTo(b + n * rb + d * rb * kArc, b + d * rb + n * rb * kArc, b + d * rb);
-  path.cubicTo(b + d * rb - n * rb * kArc, b - n * rb + d * rb * kArc, b - n * rb);
+  DrawingKit::appendRoundEnd(path, b, d, rb);
   path.quadTo(middle - n * swell, a - n * ra);
-  path.cubicTo(a - n * ra - d * ra * kArc, a - d * ra - n * ra * kArc, a - d * ra);
-  path.cubicTo(a - d * ra + n * ra * kArc, a + n * ra - d * ra * kArc, a + n * ra);
+  DrawingKit::appendRoundEnd(path, a, -d, ra);
   path.closeSubpath();
   return path;
 }
@@ -109,9 +99,9 @@ void JointedLimb::paint(QPainter& painter, const LimbStyle& style) const {
 void JointedLimb::paintSegment(QPainter& painter, std::size_t index, const LimbStyle& style) const {
   const QPointF a = joints_[index];
   const QPointF b = joints_[index + 1];
-  const QPointF d = unit(b - a);
+  const QPointF d = DrawingKit::unit(b - a);
   QPointF n(-d.y(), d.x());
-  if (dot(n, kLight) < 0) n = -n;
+  if (QPointF::dotProduct(n, kLight) < 0) n = -n;
   const QPointF middle = (a + b) / 2;
   const qreal r = std::max(widths_[index], widths_[index + 1]) * 0.55;
   QLinearGradient shade(middle + n * r, middle - n * r);
@@ -142,7 +132,7 @@ void JointedLimb::paintSpines(QPainter& painter, std::size_t index, const LimbSt
   if (style.spines <= 0 || index < 2) return;
   const QPointF a = joints_[index];
   const QPointF b = joints_[index + 1];
-  const QPointF d = unit(b - a);
+  const QPointF d = DrawingKit::unit(b - a);
   const QPointF n(-d.y(), d.x());
   painter.save();
   painter.setPen(QPen(style.spineColour, style.outlineWidth * 0.9, Qt::SolidLine, Qt::RoundCap));
@@ -158,11 +148,10 @@ void JointedLimb::paintSpines(QPainter& painter, std::size_t index, const LimbSt
 }
 
 void JointedLimb::paintHairs(QPainter& painter, std::size_t index, const LimbStyle& style) const {
-  constexpr int kEnlargedWidth = 1000;
-  if (style.hairs <= 0 || painter.device()->width() <= kEnlargedWidth) return;
+  if (style.hairs <= 0 || !DrawingKit::isEnlarged(painter)) return;
   const QPointF a = joints_[index];
   const QPointF b = joints_[index + 1];
-  const QPointF d = unit(b - a);
+  const QPointF d = DrawingKit::unit(b - a);
   const QPointF n(-d.y(), d.x());
   std::mt19937 generator(unsigned(index * 7919 + joints_.size()));
   std::uniform_real_distribution<qreal> place(0.1, 0.95);

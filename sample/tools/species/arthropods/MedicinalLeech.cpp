@@ -8,7 +8,6 @@
 
 #include "Blend.h"
 #include "RingedBody.h"
-#include "SoftShadow.h"
 
 namespace sylvenor::draw::arthropods {
 
@@ -130,9 +129,7 @@ void paintHead(QPainter& painter, const BodyAxis& axis) {
 void MedicinalLeech::paint(QPainter& painter) {
   const BodyAxis axis = midline();
   const RingedBody body(axis, &halfWidth);
-  SoftShadow shadow(painter, QPointF(8, 12), 14);
-  shadow.add(body.outline());
-  shadow.cast(0.35);
+  body.paintShadow(painter, 14);
 
   paintRearSucker(painter, axis);
   body.paintFlesh(painter, [](qreal) { return QColor(212, 212, 204); });

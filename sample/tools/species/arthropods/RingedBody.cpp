@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "BodyPlates.h"
+#include "SoftShadow.h"
 
 namespace sylvenor::draw::arthropods {
 
@@ -13,6 +14,12 @@ RingedBody::RingedBody(const BodyAxis& axis, BodyAxis::Profile halfWidth)
 
 QPainterPath RingedBody::outline(qreal t0, qreal t1) const {
   return axis_.band(t0, t1, halfWidth_, int((t1 - t0) * 200) + 4);
+}
+
+void RingedBody::paintShadow(QPainter& painter, qreal blur) const {
+  SoftShadow shadow(painter, QPointF(8, 12), blur);
+  shadow.add(outline());
+  shadow.cast(0.35);
 }
 
 void RingedBody::paintFlesh(QPainter& painter, const Colouring& colour, qreal t0, qreal t1,

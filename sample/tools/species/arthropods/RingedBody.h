@@ -21,6 +21,8 @@ class RingedBody {
   const BodyAxis& axis() const { return axis_; }
   qreal halfWidth(qreal t) const { return halfWidth_(t); }
   QPainterPath outline(qreal t0 = 0, qreal t1 = 1) const;
+  // The soft shadow that the whole body casts on the ground.
+  void paintShadow(QPainter& painter, qreal blur) const;
   // Fills the body between t0 and t1 in thin slices, each shaded across like a tube.
   void paintFlesh(QPainter& painter, const Colouring& colour, qreal t0 = 0, qreal t1 = 1,
                   int slices = 360) const;

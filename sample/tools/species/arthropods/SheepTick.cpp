@@ -5,7 +5,9 @@
 #include <cmath>
 #include <random>
 
+#include "DrawingKit.h"
 #include "JointedLimb.h"
+#include "LegPairs.h"
 #include "PathKit.h"
 #include "SoftShadow.h"
 #include "SurfaceTexture.h"
@@ -23,15 +25,8 @@ const QColor kPalp(96, 58, 38);
 
 constexpr qreal kMiddle = 500;
 
-struct LegLayout {
-  QPointF hip;
-  qreal heading;
-  qreal length;
-  std::vector<qreal> turns;
-};
-
 // The right legs, front to back; the left ones are their mirror images.
-const LegLayout kLegs[] = {
+const LegPairs::Layout kLegs[] = {
     {{556, 262}, -54, 218, {-8, -14, -8, -4, -4}},
     {{596, 290}, -12, 214, {6, 14, 8, 4, 4}},
     {{608, 322}, 24, 214, {8, 10, 6, 4, 4}},
@@ -39,19 +34,14 @@ const LegLayout kLegs[] = {
 };
 
 // Trochanter, femur, knee, tibia, metatarsus and tarsus.
-const std::vector<qreal> kSegmentShares{0.09, 0.25, 0.15, 0.18, 0.14, 0.19};
-
-JointedLimb leg(const LegLayout& layout, qreal side) {
-  return JointedLimb::onSide(side, kMiddle, layout.hip, layout.heading,
-                             JointedLimb::split(layout.length, kSegmentShares), layout.turns,
-                             {21, 19, 17, 15, 13, 11, 8});
-}
+const LegPairs::Build kLegBuild{
+    kMiddle, {0.09, 0.25, 0.15, 0.18, 0.14, 0.19}, {21, 19, 17, 15, 13, 11, 8}};
 
 void paintClaws(QPainter& painter, const JointedLimb& limb) {
   const auto& joints = limb.joints();
   const QPointF tip = joints.back();
   const QPointF d = tip - joints[joints.size() - 2];
-  const QPointF u = d / std::hypot(d.x(), d.y());
+  const QPointF u = DrawingKit::unit(d);
   const QPointF n(-u.y(), u.x());
   painter.setPen(QPen(kShield.darker(140), 2.2, Qt::SolidLine, Qt::RoundCap));
   for (const qreal side : {-1.0, 1.0}) {
@@ -83,10 +73,7 @@ QPainterPath SheepTick::shieldShape() {
 void SheepTick::paint(QPainter& painter) {
   painter.save();
   painter.translate(0, 28);
-  std::vector<JointedLimb> legs;
-  for (const LegLayout& layout : kLegs) {
-    for (const qreal side : {-1.0, 1.0}) legs.push_back(leg(layout, side));
-  }
+  const std::vector<JointedLimb> legs = LegPairs::lay(kLegs, kLegBuild);
   SoftShadow shadow(painter, QPointF(12, 16), 16);
   for (const JointedLimb& limb : legs) shadow.add(limb.silhouette());
   shadow.add(bodyShape());
@@ -105,11 +92,8 @@ void SheepTick::paint(QPainter& painter) {
 
 void SheepTick::paintBody(QPainter& painter) {
   const QPainterPath body = bodyShape();
-  QRadialGradient shade(QPointF(kMiddle - 40, 420), 200);
-  shade.setColorAt(0.0, kBody.lighter(130));
-  shade.setColorAt(0.6, kBody);
-  shade.setColorAt(1.0, kBodyEdge);
-  painter.fillPath(body, shade);
+  SurfaceTexture::fillDome(
+      painter, body, {QPointF(kMiddle - 40, 420), 200, kBody.lighter(130), kBody, 0.6, kBodyEdge});
   // The soft back is finely folded lengthwise, with a groove along its rim.
   painter.save();
   painter.setClipPath(body);
@@ -135,11 +119,9 @@ void SheepTick::paintBody(QPainter& painter) {
 
 void SheepTick::paintShield(QPainter& painter) {
   const QPainterPath shield = shieldShape();
-  QRadialGradient shade(QPointF(kMiddle - 25, 290), 130);
-  shade.setColorAt(0.0, kShield.lighter(190));
-  shade.setColorAt(0.5, kShield);
-  shade.setColorAt(1.0, kShield.darker(150));
-  painter.fillPath(shield, shade);
+  SurfaceTexture::fillDome(
+      painter, shield,
+      {QPointF(kMiddle - 25, 290), 130, kShield.lighter(190), kShield, 0.5, kShield.darker(150)});
   // Two curved grooves run back from the neck; tiny pits dot the whole shield.
   painter.setPen(QPen(QColor(20, 10, 6), 1.8, Qt::SolidLine, Qt::RoundCap));
   for (const qreal side : {-1.0, 1.0}) {

@@ -2,10 +2,11 @@
 
 #include <QPainter>
 #include <QRadialGradient>
-#include <cmath>
 
 #include "CrabClaw.h"
+#include "DrawingKit.h"
 #include "JointedLimb.h"
+#include "LegPairs.h"
 #include "SoftShadow.h"
 #include "SurfaceTexture.h"
 #include "SymmetricOutline.h"
@@ -21,15 +22,8 @@ const QColor kEye(22, 20, 16);
 
 constexpr qreal kMiddle = 500;
 
-struct LegLayout {
-  QPointF hip;
-  qreal heading;
-  qreal length;
-  std::vector<qreal> turns;
-};
-
 // The walking legs of the right side, front to back.
-const LegLayout kLegs[] = {
+const LegPairs::Layout kLegs[] = {
     {{680, 392}, -22, 206, {-4, -24, -12, -8}},
     {{670, 428}, 4, 218, {0, -16, -6, -8}},
     {{648, 464}, 30, 210, {2, -4, 6, 4}},
@@ -37,13 +31,7 @@ const LegLayout kLegs[] = {
 };
 
 // Hip piece, thigh (merus), wrist (carpus), hand (propodus) and pointed finger (dactylus).
-const std::vector<qreal> kSegmentShares{0.1, 0.34, 0.18, 0.22, 0.16};
-
-JointedLimb walkingLeg(const LegLayout& layout, qreal side) {
-  return JointedLimb::onSide(side, kMiddle, layout.hip, layout.heading,
-                             JointedLimb::split(layout.length, kSegmentShares), layout.turns,
-                             {34, 34, 32, 26, 19, 3});
-}
+const LegPairs::Build kLegBuild{kMiddle, {0.1, 0.34, 0.18, 0.22, 0.16}, {34, 34, 32, 26, 19, 3}};
 
 }  // namespace
 
@@ -73,7 +61,7 @@ void ShoreCrab::addTeeth(QPainterPath& outline, const QPainterPath& margin, int 
     const qreal peak = start + (end - start) * 0.3;
     const QPointF a = margin.pointAtPercent(start);
     const QPointF b = margin.pointAtPercent(end);
-    const QPointF along = (b - a) / std::hypot(b.x() - a.x(), b.y() - a.y());
+    const QPointF along = DrawingKit::unit(b - a);
     const QPointF outward(along.y(), -along.x());
     const QPointF apex = margin.pointAtPercent(peak) + outward * 17 - along * 4;
     outline.lineTo(apex);
@@ -82,10 +70,7 @@ void ShoreCrab::addTeeth(QPainterPath& outline, const QPainterPath& margin, int 
 }
 
 void ShoreCrab::paint(QPainter& painter) {
-  std::vector<JointedLimb> legs;
-  for (const LegLayout& layout : kLegs) {
-    for (const qreal side : {-1.0, 1.0}) legs.push_back(walkingLeg(layout, side));
-  }
+  const std::vector<JointedLimb> legs = LegPairs::lay(kLegs, kLegBuild);
   const CrabClaw claws[] = {CrabClaw(-1), CrabClaw(1)};
   SoftShadow shadow(painter, QPointF(12, 16), 16);
   for (const JointedLimb& limb : legs) shadow.add(limb.silhouette());
@@ -103,11 +88,9 @@ void ShoreCrab::paint(QPainter& painter) {
 
 void ShoreCrab::paintShell(QPainter& painter) {
   const QPainterPath shell = shellShape();
-  QRadialGradient shade(QPointF(kMiddle - 40, 360), 260);
-  shade.setColorAt(0.0, kShell.lighter(140));
-  shade.setColorAt(0.5, kShell);
-  shade.setColorAt(1.0, kShellDark);
-  painter.fillPath(shell, shade);
+  SurfaceTexture::fillDome(
+      painter, shell,
+      {QPointF(kMiddle - 40, 360), 260, kShell.lighter(140), kShell, 0.5, kShellDark});
   SurfaceTexture::speckle(painter, shell, {90, 4, 12, QColor(25, 35, 15, 45), 22});
   SurfaceTexture::speckle(painter, shell, {260, 1, 3, QColor(170, 175, 90, 90), 21});
   SurfaceTexture::speckle(painter, shell, {700, 0.6, 1.3, QColor(200, 210, 150, 80), 23});

@@ -1,7 +1,6 @@
 #include "SpiderAbdomen.h"
 
 #include <QPainter>
-#include <QRadialGradient>
 #include <QTransform>
 
 #include "SurfaceTexture.h"
@@ -48,11 +47,8 @@ QPainterPath SpiderAbdomen::folium() {
 
 void SpiderAbdomen::paint(QPainter& painter) {
   const QPainterPath shape = outline();
-  QRadialGradient shade(QPointF(kMiddle - 30, 410), 170);
-  shade.setColorAt(0.0, kSkin.lighter(118));
-  shade.setColorAt(0.55, kSkin);
-  shade.setColorAt(1.0, kFlank);
-  painter.fillPath(shape, shade);
+  SurfaceTexture::fillDome(
+      painter, shape, {QPointF(kMiddle - 30, 410), 170, kSkin.lighter(118), kSkin, 0.55, kFlank});
   SurfaceTexture::speckle(painter, shape, {260, 1.0, 2.6, QColor(110, 60, 25, 110), 7});
   const QPainterPath leaf = folium();
   painter.fillPath(leaf, kFolium);

@@ -1,15 +1,13 @@
 #include "StoneCentipede.h"
 
 #include <QPainter>
-#include <QTransform>
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "BodyPlates.h"
+#include "CentipedeParts.h"
 #include "CentipedeTrunk.h"
 #include "JointedLimb.h"
-#include "SoftShadow.h"
 #include "SurfaceTexture.h"
 
 namespace sylvenor::draw::arthropods {
@@ -56,39 +54,22 @@ JointedLimb leg(const CentipedeTrunk& trunk, int index, qreal side) {
           {12, 10, 9.5, 8.5, 7.5, 6, 4.5, 2.6}};
 }
 
-JointedLimb antenna(const BodyAxis& axis, qreal side) {
-  const QPointF base = axis.at(0.0, side * 16, -4);
-  const QPointF forward = -axis.tangent(0);
-  const QPointF outward = axis.normal(0) * side;
-  QPainterPath curve(base);
-  curve.cubicTo(base + forward * 70 + outward * 22, base + forward * 140 + outward * 60,
-                base + forward * 190 + outward * 118);
-  return JointedLimb::along(curve, kAntennaArticles, 7.5, 3.2);
-}
+const CentipedeParts::Antenna kAntennaShape{{16, -4},         {70, 22}, {140, 60}, {190, 118},
+                                            kAntennaArticles, 7.5,      3.2};
 
-void paintPoisonClaws(QPainter& painter, const BodyAxis& axis) {
-  const LimbStyle style{.fill = kHead.lighter(125), .outlineWidth = 1.2};
-  const LimbStyle fangStyle{.fill = kClaw, .outlineWidth = 1.0};
-  for (const qreal side : {-1.0, 1.0}) {
-    const JointedLimb claw({axis.at(0.0, side * 26, -46), axis.at(0.0, side * 40, -24),
-                            axis.at(0.0, side * 36, -3), axis.at(0.0, side * 25, 8)},
-                           {16, 14, 11, 8});
-    claw.paint(painter, style);
-    QPainterPath curve(axis.at(0.0, side * 25, 8));
-    curve.quadTo(axis.at(0.0, side * 20, 20), axis.at(0.0, side * 6, 17));
-    JointedLimb::along(curve, 3, 7, 1.5).paint(painter, fangStyle);
-  }
-}
+const CentipedeParts::PoisonClaws kPoisonClaws{{{26, -46}, {40, -24}, {36, -3}, {25, 8}},
+                                               {16, 14, 11, 8},
+                                               {20, 20},
+                                               {6, 17},
+                                               7,
+                                               1.5,
+                                               {.fill = kHead.lighter(125), .outlineWidth = 1.2},
+                                               {.fill = kClaw, .outlineWidth = 1.0}};
 
 QPainterPath headShape(const BodyAxis& axis) {
-  const QPointF centre = axis.point(0.05);
-  const QPointF direction = axis.tangent(0.05);
-  QTransform frame;
-  frame.translate(centre.x(), centre.y());
-  frame.rotate(std::atan2(direction.y(), direction.x()) * 180 / std::numbers::pi);
   QPainterPath head;
   head.addEllipse(QPointF(0, 0), 30, 37);
-  return frame.map(head);
+  return axis.frame(0.05).map(head);
 }
 
 void paintHead(QPainter& painter, const BodyAxis& axis) {
@@ -139,23 +120,17 @@ void paintTrunk(QPainter& painter, const CentipedeTrunk& trunk) {
 void StoneCentipede::paint(QPainter& painter) {
   const CentipedeTrunk trunk = makeTrunk();
   const BodyAxis& axis = trunk.axis();
-  std::vector<JointedLimb> limbs;
+  std::vector<JointedLimb> legs;
   for (int i = 0; i < kLegPairs; ++i) {
-    for (const qreal side : {-1.0, 1.0}) limbs.push_back(leg(trunk, i, side));
+    for (const qreal side : {-1.0, 1.0}) legs.push_back(leg(trunk, i, side));
   }
-  const JointedLimb antennae[] = {antenna(axis, -1), antenna(axis, 1)};
-
-  SoftShadow shadow(painter, QPointF(10, 14), 14);
-  for (const JointedLimb& limb : limbs) shadow.add(limb.silhouette());
-  for (const JointedLimb& limb : antennae) shadow.add(limb.silhouette());
-  shadow.add(trunk.silhouette());
-  shadow.cast(0.35);
-
-  const LimbStyle legStyle{.fill = kLeg, .outlineWidth = 1.1, .hairs = 3, .hairLength = 5};
-  for (const JointedLimb& limb : limbs) limb.paint(painter, legStyle);
-  const LimbStyle antennaStyle{.fill = kAntenna, .outlineWidth = 0.9};
-  for (const JointedLimb& limb : antennae) limb.paint(painter, antennaStyle);
-  paintPoisonClaws(painter, axis);
+  CentipedeParts::paintLimbs(
+      painter, trunk,
+      {{legs, {.fill = kLeg, .outlineWidth = 1.1, .hairs = 3, .hairLength = 5}},
+       {{CentipedeParts::antenna(axis, -1, kAntennaShape),
+         CentipedeParts::antenna(axis, 1, kAntennaShape)},
+        {.fill = kAntenna, .outlineWidth = 0.9}}});
+  CentipedeParts::paintPoisonClaws(painter, axis, kPoisonClaws);
   paintTrunk(painter, trunk);
   paintHead(painter, axis);
 }

@@ -6,7 +6,17 @@
 #include <numbers>
 #include <random>
 
+#include "DrawingKit.h"
+
 namespace sylvenor::draw::arthropods {
+
+void SurfaceTexture::fillDome(QPainter& painter, const QPainterPath& shape, const Dome& dome) {
+  QRadialGradient shade(dome.light, dome.radius);
+  shade.setColorAt(0.0, dome.lit);
+  shade.setColorAt(dome.middle, dome.colour);
+  shade.setColorAt(1.0, dome.edge);
+  painter.fillPath(shape, shade);
+}
 
 void SurfaceTexture::speckle(QPainter& painter, const QPainterPath& area,
                              const Speckles& speckles) {
@@ -63,14 +73,8 @@ void SurfaceTexture::shine(QPainter& painter, QPointF centre, QPointF direction,
   glow.setColorAt(0.0, QColor(255, 255, 255, alpha));
   glow.setColorAt(0.5, QColor(255, 255, 255, alpha / 3));
   glow.setColorAt(1.0, QColor(255, 255, 255, 0));
-  painter.save();
-  painter.translate(centre);
-  painter.rotate(std::atan2(direction.y(), direction.x()) * 180 / std::numbers::pi);
-  painter.scale(length / 2, width / 2);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(glow);
-  painter.drawEllipse(QPointF(0, 0), 1.0, 1.0);
-  painter.restore();
+  DrawingKit::fillEllipse(painter, centre, length / 2, width / 2,
+                          std::atan2(direction.y(), direction.x()) * 180 / std::numbers::pi, glow);
 }
 
 }  // namespace sylvenor::draw::arthropods

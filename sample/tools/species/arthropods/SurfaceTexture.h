@@ -20,6 +20,18 @@ class SurfaceTexture {
     unsigned seed = 1;
   };
 
+  // The colours of a rounded back lit from one side: `lit` at `light`, `colour` at `middle` of
+  // the way to `radius`, `edge` beyond.
+  struct Dome {
+    QPointF light;
+    qreal radius;
+    QColor lit;
+    QColor colour;
+    qreal middle;
+    QColor edge;
+  };
+
+  static void fillDome(QPainter& painter, const QPainterPath& shape, const Dome& dome);
   static void speckle(QPainter& painter, const QPainterPath& area, const Speckles& speckles);
   // Star-shaped pigment cells, as on the translucent skin of a shrimp: dots with fine rays.
   static void pigmentCells(QPainter& painter, const QPainterPath& area, const Speckles& cells);

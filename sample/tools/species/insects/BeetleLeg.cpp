@@ -6,14 +6,12 @@
 #include <numbers>
 #include <random>
 
+#include "DrawingKit.h"
 #include "Lustre.h"
 
 namespace sylvenor::draw {
 
 namespace {
-
-// Bezier handle length for a quarter circle.
-constexpr qreal kArc = 0.5523;
 
 const QColor kShine(112, 110, 118);
 const QColor kCuticle(34, 32, 36);
@@ -22,27 +20,18 @@ const QColor kOutline(0, 0, 0);
 const QColor kMembrane(150, 112, 82);
 const QColor kBristle(150, 122, 84);
 
-QPointF unit(QPointF v) {
-  const qreal length = std::hypot(v.x(), v.y());
-  return length > 0 ? v / length : QPointF(1, 0);
-}
-
-qreal dot(QPointF a, QPointF b) { return a.x() * b.x() + a.y() * b.y(); }
-
 // A hard tube from a to b with rounded ends, swollen in the middle by "swell".
 QPainterPath tube(QPointF a, qreal ra, QPointF b, qreal rb, qreal swell) {
-  const QPointF d = unit(b - a);
+  const QPointF d = DrawingKit::unit(b - a);
   const QPointF n(-d.y(), d.x());
   const qreal middle = (ra + rb) / 2 * swell;
   const QPointF c1 = a + (b - a) * 0.33;
   const QPointF c2 = a + (b - a) * 0.67;
   QPainterPath path(a + n * ra);
   path.cubicTo(c1 + n * middle, c2 + n * middle, b + n * rb);
-  path.cubicTo(b + n * rb + d * rb * kArc, b + d * rb + n * rb * kArc, b + d * rb);
-  path.cubicTo(b + d * rb - n * rb * kArc, b - n * rb + d * rb * kArc, b - n * rb);
+  DrawingKit::appendRoundEnd(path, b, d, rb);
   path.cubicTo(c2 - n * middle, c1 - n * middle, a - n * ra);
-  path.cubicTo(a - n * ra - d * ra * kArc, a - d * ra - n * ra * kArc, a - d * ra);
-  path.cubicTo(a - d * ra + n * ra * kArc, a + n * ra - d * ra * kArc, a + n * ra);
+  DrawingKit::appendRoundEnd(path, a, -d, ra);
   path.closeSubpath();
   return path;
 }
@@ -56,12 +45,12 @@ BeetleLeg::BeetleLeg(const LegPose& pose) : pose_(pose) {
 }
 
 BeetleLeg::Piece BeetleLeg::femur() const {
-  const QPointF d = unit(pose_.knee - pose_.base);
+  const QPointF d = DrawingKit::unit(pose_.knee - pose_.base);
   return {pose_.base, pose_.knee - d * 8, 14, 10.5, 1.22};
 }
 
 BeetleLeg::Piece BeetleLeg::tibia() const {
-  const QPointF d = unit(pose_.ankle - pose_.knee);
+  const QPointF d = DrawingKit::unit(pose_.ankle - pose_.knee);
   return {pose_.knee + d * 5, pose_.ankle - d * 6, 7, 10, 1.0};
 }
 
@@ -121,7 +110,7 @@ void BeetleLeg::paint(QPainter& painter) const {
   paintPiece(painter, tibia());
   paintJoint(painter, pose_.knee, 7.0);
   paintPiece(painter, femur());
-  if (Lustre::isEnlarged(painter)) {
+  if (DrawingKit::isEnlarged(painter)) {
     paintBristles(painter, tibia(), 9, 11);
     paintBristles(painter, firstTarsomere(), 4, 23);
   }
@@ -129,9 +118,9 @@ void BeetleLeg::paint(QPainter& painter) const {
 }
 
 void BeetleLeg::paintPiece(QPainter& painter, const Piece& piece) const {
-  const QPointF d = unit(piece.to - piece.from);
+  const QPointF d = DrawingKit::unit(piece.to - piece.from);
   QPointF n(-d.y(), d.x());
-  if (dot(n, Lustre::towardsLight()) < 0) n = -n;
+  if (QPointF::dotProduct(n, Lustre::towardsLight()) < 0) n = -n;
   const QPointF middle = (piece.from + piece.to) / 2;
   const qreal r = std::max(piece.fromRadius, piece.toRadius) * piece.swell;
   QLinearGradient shade(middle + n * r, middle - n * r);
@@ -175,7 +164,7 @@ void BeetleLeg::paintJoint(QPainter& painter, QPointF at, qreal radius) const {
 
 void BeetleLeg::paintBristles(QPainter& painter, const Piece& piece, int count,
                               unsigned seed) const {
-  const QPointF d = unit(piece.to - piece.from);
+  const QPointF d = DrawingKit::unit(piece.to - piece.from);
   const QPointF n(-d.y(), d.x());
   std::mt19937 generator(seed);
   std::uniform_real_distribution<qreal> place(0.15, 0.95);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 
+#include "DrawingKit.h"
 #include "Lustre.h"
 
 namespace sylvenor::draw {
@@ -22,15 +23,10 @@ const QColor kLit(118, 96, 84);
 const QColor kBody(44, 32, 28);
 const QColor kDark(10, 8, 8);
 
-QPointF unit(QPointF v) {
-  const qreal length = std::hypot(v.x(), v.y());
-  return length > 0 ? v / length : QPointF(1, 0);
-}
-
 }  // namespace
 
 ClubbedAntenna::ClubbedAntenna(QPointF base, QPointF tip, qreal bend) {
-  const QPointF d = unit(tip - base);
+  const QPointF d = DrawingKit::unit(tip - base);
   const QPointF control = (base + tip) / 2 + QPointF(d.y(), -d.x()) * bend;
   QPainterPath curve(base);
   curve.quadTo(control, tip);
@@ -48,7 +44,7 @@ QPainterPath ClubbedAntenna::article(std::size_t index) const {
   // Each article is an egg narrow at its base: the club articles are cups that widen forwards.
   const QPointF a = joints_[index];
   const QPointF b = joints_[index + 1];
-  const QPointF d = unit(b - a);
+  const QPointF d = DrawingKit::unit(b - a);
   const QPointF n(-d.y(), d.x());
   const qreal near = std::min(radii_[index], radii_[index + 1]) * 0.7;
   const qreal far = radii_[index + 1];

@@ -5,6 +5,7 @@
 #include <QRadialGradient>
 
 #include "BilateralPath.h"
+#include "DrawingKit.h"
 #include "LadybirdWingCases.h"
 #include "Lustre.h"
 
@@ -70,7 +71,7 @@ void LadybirdPronotum::paintCuticle(QPainter& painter, const QPainterPath& shape
   black.setColorAt(0.65, QColor(18, 18, 20));
   black.setColorAt(1.0, QColor(3, 3, 4));
   painter.fillPath(shape, black);
-  if (!Lustre::isEnlarged(painter)) return;
+  if (!DrawingKit::isEnlarged(painter)) return;
   painter.save();
   painter.setClipPath(shape);
   Lustre::punctures(painter, shape.subtracted(cornerPatches()), 6.5, 0.55, QColor(0, 0, 0, 60), 3);

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "BilateralPath.h"
+#include "DrawingKit.h"
 #include "Lustre.h"
 
 namespace sylvenor::draw {
@@ -103,7 +104,7 @@ void LadybirdWingCases::paintMarks(QPainter& painter, const QPainterPath& shape)
   painter.fillPath(marks, kSpot);
   // A faint darker ring shows that the pigment sits under the same varnish as the red.
   painter.strokePath(marks, QPen(QColor(90, 10, 8, 90), 1.4));
-  if (Lustre::isEnlarged(painter)) {
+  if (DrawingKit::isEnlarged(painter)) {
     Lustre::punctures(painter, shape.subtracted(marks), 7.5, 0.6, QColor(110, 12, 8, 80), 7);
   }
   painter.setClipping(false);

@@ -1,21 +1,14 @@
 #include "Lustre.h"
 
-#include <QPaintDevice>
 #include <QPainter>
 #include <QRadialGradient>
 #include <random>
 
+#include "DrawingKit.h"
+
 namespace sylvenor::draw {
 
-namespace {
-
-constexpr int kPhotoWidth = 1000;
-
-}  // namespace
-
 QPointF Lustre::towardsLight() { return {-0.6, -0.8}; }
-
-bool Lustre::isEnlarged(const QPainter& painter) { return painter.device()->width() > kPhotoWidth; }
 
 void Lustre::glow(QPainter& painter, QPointF centre, QSizeF radii, qreal degrees,
                   const QColor& colour) {
@@ -25,14 +18,7 @@ void Lustre::glow(QPainter& painter, QPointF centre, QSizeF radii, qreal degrees
   fade.setColorAt(0.0, colour);
   fade.setColorAt(0.45, QColor(colour.red(), colour.green(), colour.blue(), colour.alpha() / 2));
   fade.setColorAt(1.0, clear);
-  painter.save();
-  painter.translate(centre);
-  painter.rotate(degrees);
-  painter.scale(radii.width(), radii.height());
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(fade);
-  painter.drawEllipse(QPointF(0, 0), 1.0, 1.0);
-  painter.restore();
+  DrawingKit::fillEllipse(painter, centre, radii.width(), radii.height(), degrees, fade);
 }
 
 void Lustre::punctures(QPainter& painter, const QPainterPath& area, qreal spacing, qreal radius,

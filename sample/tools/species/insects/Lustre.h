@@ -15,8 +15,6 @@ class Lustre {
  public:
   // Light comes from the upper left in every picture.
   static QPointF towardsLight();
-  // True for the enlarged view, where finer detail is worth drawing.
-  static bool isEnlarged(const QPainter& painter);
   // An elliptical glow that fades from its centre to nothing.
   static void glow(QPainter& painter, QPointF centre, QSizeF radii, qreal degrees,
                    const QColor& colour);

@@ -1,6 +1,5 @@
 #include "BarkPiece.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QtMath>
 
@@ -9,6 +8,23 @@
 namespace sylvenor::draw {
 
 using Kit = LowPlantKit;
+
+namespace {
+
+// Grey bark whose broken edge shows below it as a brown band.
+const Kit::Slab kSlab{.shadowShift = 10,
+                      .shadowDrop = 0.44,
+                      .shadowAlpha = 80,
+                      .sideOffset = QPointF(0, 12),
+                      .side = QColor(110, 88, 64),
+                      .sideEdge = QColor(60, 48, 36),
+                      .sideEdgeWidth = 1.2,
+                      .lit = QColor(168, 164, 154),
+                      .shaded = QColor(120, 116, 108),
+                      .edge = QColor(78, 74, 68),
+                      .edgeWidth = 1.4};
+
+}  // namespace
 
 QPainterPath BarkPiece::outline(const QRectF& area, std::uint32_t seed) {
   // A broken-off slab: long, roughly straight sides and ragged ends.
@@ -30,20 +46,8 @@ QPainterPath BarkPiece::outline(const QRectF& area, std::uint32_t seed) {
 
 void BarkPiece::paint(QPainter& painter, const QPainterPath& outline, std::uint32_t seed,
                       bool detailed) {
-  const QRectF box = outline.boundingRect();
-  Kit::softShadow(painter, box.center() + QPointF(10, box.height() * 0.44), box.width() * 0.55,
-                  box.height() * 0.12, 80);
-  // The slab's broken edge shows below it as a brown band.
-  Kit::fillOutlined(painter, outline.translated(0, 12), QColor(110, 88, 64), QColor(60, 48, 36),
-                    1.2);
-  QLinearGradient light(box.topLeft(), box.bottomRight());
-  light.setColorAt(0, QColor(168, 164, 154));
-  light.setColorAt(1, QColor(120, 116, 108));
-  Kit::fillOutlined(painter, outline, light, QColor(78, 74, 68), 1.4);
-  painter.save();
-  painter.setClipPath(outline);
-  paintFissures(painter, box, seed, detailed);
-  painter.restore();
+  Kit::slab(painter, outline, kSlab,
+            [&](QPainter& p, const QRectF& box) { paintFissures(p, box, seed, detailed); });
 }
 
 void BarkPiece::paintFissures(QPainter& painter, const QRectF& box, std::uint32_t seed,
@@ -68,17 +72,15 @@ void BarkPiece::paintFissures(QPainter& painter, const QRectF& box, std::uint32_
     painter.fillPath(furrow, QColor(58, 52, 46, 220));
   }
   for (int i = 0; i < 26; ++i) {
-    const QPointF at(Kit::uniform(random, box.left(), box.right()),
-                     Kit::uniform(random, box.top(), box.bottom()));
+    const QPointF at = Kit::pointIn(random, box);
     const QPointF end = at + QPointF(Kit::uniform(random, -8, 8), Kit::uniform(random, 14, 34));
-    Kit::strokeLine(painter, Kit::smoothOpen({at, (at + end) / 2 + QPointF(4, 0), end}),
-                    QColor(66, 60, 52, 160), Kit::uniform(random, 1.2, 3));
+    Kit::outline(painter, Kit::smoothOpen({at, (at + end) / 2 + QPointF(4, 0), end}),
+                 QColor(66, 60, 52, 160), Kit::uniform(random, 1.2, 3));
   }
   painter.setPen(Qt::NoPen);
   const int grains = detailed ? 2600 : 1100;
   for (int i = 0; i < grains; ++i) {
-    const QPointF at(Kit::uniform(random, box.left(), box.right()),
-                     Kit::uniform(random, box.top(), box.bottom()));
+    const QPointF at = Kit::pointIn(random, box);
     painter.setBrush(Kit::chance(random, 0.5) ? QColor(210, 206, 196, 70) : QColor(70, 66, 58, 60));
     painter.drawEllipse(at, Kit::uniform(random, 0.8, 2.4), Kit::uniform(random, 0.6, 1.4));
   }

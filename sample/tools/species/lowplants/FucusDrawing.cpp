@@ -23,7 +23,7 @@ qreal segmentLength(int depth) { return 132 - depth * 10; }
 }  // namespace
 
 void FucusDrawing::paint(QPainter& painter) {
-  const bool detailed = Kit::detailed(painter);
+  const bool detailed = Kit::isEnlarged(painter);
   Thallus thallus;
   Kit::Random random(13);
   thallus.segments.push_back(
@@ -98,7 +98,7 @@ QVector<QPainterPath> FucusDrawing::bladders(const Thallus& thallus) {
 void FucusDrawing::paintBlade(QPainter& painter, const Thallus& thallus) {
   // Outlines first, fills over them: only the outer edge of the merged ribbons stays outlined.
   const QVector<QPainterPath> parts = pieces(thallus);
-  for (const QPainterPath& part : parts) Kit::strokeLine(painter, part, kDarkOlive, 3);
+  for (const QPainterPath& part : parts) Kit::outline(painter, part, kDarkOlive, 3);
   QLinearGradient shade(0, 660, 0, 80);
   shade.setColorAt(0, QColor(86, 68, 28));
   shade.setColorAt(1, QColor(142, 122, 50));
@@ -108,9 +108,9 @@ void FucusDrawing::paintBlade(QPainter& painter, const Thallus& thallus) {
     midribs.addPath(Kit::smoothOpen(segment.spine));
   }
   // The blade is slightly convex along the midrib, and the midrib stands out as a cord.
-  Kit::strokeLine(painter, midribs, QColor(190, 170, 90, 40), 18);
-  Kit::strokeLine(painter, midribs, QColor(70, 54, 22, 220), 4);
-  Kit::strokeLine(painter, midribs.translated(-1.2, -1.2), QColor(200, 180, 110, 120), 1.2);
+  Kit::outline(painter, midribs, QColor(190, 170, 90, 40), 18);
+  Kit::outline(painter, midribs, QColor(70, 54, 22, 220), 4);
+  Kit::outline(painter, midribs.translated(-1.2, -1.2), QColor(200, 180, 110, 120), 1.2);
 }
 
 void FucusDrawing::paintBladder(QPainter& painter, const QPainterPath& bladder) {

@@ -21,7 +21,7 @@ const QColor kBrown(128, 74, 36);
 }  // namespace
 
 void FunariaDrawing::paint(QPainter& painter) {
-  const bool detailed = Kit::detailed(painter);
+  const bool detailed = Kit::isEnlarged(painter);
   const QVector<Seta> setae{{0, -27, 470, -80, kRust},  {0, -19, 600, -95, kAmber},
                             {1, -15, 540, -30, kGreen}, {1, -8, 640, -115, kBrown},
                             {2, -2, 545, -90, kRust},   {2, 4, 625, 100, kAmber},
@@ -62,16 +62,15 @@ void FunariaDrawing::paintSeta(QPainter& painter, QPointF base, const Seta& seta
   shade.setColorAt(1, QColor(218, 110, 48));
   Kit::fillOutlined(painter, Kit::ribbon(spine, [](qreal t) { return 4.2 - 1.4 * t; }), shade,
                     QColor(110, 40, 24), 0.8);
-  Kit::strokeLine(painter, Kit::smoothOpen(spine).translated(-0.7, -0.4),
-                  QColor(255, 200, 150, 110), 0.8);
+  Kit::outline(painter, Kit::smoothOpen(spine).translated(-0.7, -0.4), QColor(255, 200, 150, 110),
+               0.8);
   if (detailed) {
     // A dry seta is twisted: fine oblique streaks along it.
     for (int i = 2; i + 1 < spine.size(); ++i) {
       const QPointF along = spine[i + 1] - spine[i];
       const QPointF across(-along.y() * 0.18, along.x() * 0.18);
-      Kit::strokeLine(painter,
-                      Kit::smoothOpen({spine[i] - across, spine[i] + along * 0.5 + across}),
-                      QColor(120, 40, 20, 90), 0.4);
+      Kit::outline(painter, Kit::smoothOpen({spine[i] - across, spine[i] + along * 0.5 + across}),
+                   QColor(120, 40, 20, 90), 0.4);
     }
   }
   painter.save();
@@ -103,13 +102,13 @@ void FunariaDrawing::paintCapsule(QPainter& painter, const QColor& colour, bool 
   for (int i = 0; i < (detailed ? 7 : 5); ++i) {
     const qreal f = (i + 0.5) / (detailed ? 7 : 5);
     const qreal x0 = -15.5 + 26 * f;
-    Kit::strokeLine(
+    Kit::outline(
         painter,
         Kit::smoothOpen({{-1 + 1.5 * f, -8}, {-8 + 16 * f, -26}, {x0, -42}, {-10 + 22 * f, -55}}),
         furrow, detailed ? 0.6 : 0.8);
   }
-  Kit::strokeLine(painter, Kit::smoothOpen({{-12, -57}, {-4, -61}, {5, -60}, {12, -52}}),
-                  QColor(150, 30, 24), 2.4);
+  Kit::outline(painter, Kit::smoothOpen({{-12, -57}, {-4, -61}, {5, -60}, {12, -52}}),
+               QColor(150, 30, 24), 2.4);
   const QPainterPath lid =
       Kit::smoothClosed({{-12, -57}, {-6, -66}, {2, -68}, {10, -62}, {12, -52}, {0, -58}});
   QRadialGradient dome(-2, -64, 12);
@@ -133,8 +132,8 @@ void FunariaDrawing::paintRosette(QPainter& painter, QPointF base, qreal size, b
     shade.setColorAt(1, QColor(188, 214, 108));
     Kit::fillOutlined(painter, leaf, shade, QColor(88, 116, 40), 0.8);
     if (detailed) {
-      Kit::strokeLine(painter, Kit::smoothOpen({base, base + (tip - base) * 0.85}),
-                      QColor(110, 140, 50, 160), 0.6);
+      Kit::outline(painter, Kit::smoothOpen({base, base + (tip - base) * 0.85}),
+                   QColor(110, 140, 50, 160), 0.6);
     }
   }
 }

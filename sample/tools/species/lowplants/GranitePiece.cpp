@@ -1,6 +1,5 @@
 #include "GranitePiece.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -9,6 +8,23 @@
 namespace sylvenor::draw {
 
 using Kit = LowPlantKit;
+
+namespace {
+
+// Grey stone whose broken side shows below its face.
+const Kit::Slab kSlab{.shadowShift = 14,
+                      .shadowDrop = 0.46,
+                      .shadowAlpha = 90,
+                      .sideOffset = QPointF(4, 16),
+                      .side = QColor(108, 106, 102),
+                      .sideEdge = QColor(62, 60, 58),
+                      .sideEdgeWidth = 1.4,
+                      .lit = QColor(190, 188, 182),
+                      .shaded = QColor(142, 140, 136),
+                      .edge = QColor(70, 68, 66),
+                      .edgeWidth = 1.6};
+
+}  // namespace
 
 QPainterPath GranitePiece::outline(const QRectF& area, std::uint32_t seed) {
   // Straight broken edges meeting at blunt corners.
@@ -30,20 +46,8 @@ QPainterPath GranitePiece::outline(const QRectF& area, std::uint32_t seed) {
 
 void GranitePiece::paint(QPainter& painter, const QPainterPath& outline, std::uint32_t seed,
                          bool detailed) {
-  const QRectF box = outline.boundingRect();
-  Kit::softShadow(painter, box.center() + QPointF(14, box.height() * 0.46), box.width() * 0.55,
-                  box.height() * 0.12, 90);
-  // The broken side of the stone shows below its face.
-  Kit::fillOutlined(painter, outline.translated(4, 16), QColor(108, 106, 102), QColor(62, 60, 58),
-                    1.4);
-  QLinearGradient light(box.topLeft(), box.bottomRight());
-  light.setColorAt(0, QColor(190, 188, 182));
-  light.setColorAt(1, QColor(142, 140, 136));
-  Kit::fillOutlined(painter, outline, light, QColor(70, 68, 66), 1.6);
-  painter.save();
-  painter.setClipPath(outline);
-  paintCrystals(painter, box, seed, detailed);
-  painter.restore();
+  Kit::slab(painter, outline, kSlab,
+            [&](QPainter& p, const QRectF& box) { paintCrystals(p, box, seed, detailed); });
 }
 
 void GranitePiece::paintCrystals(QPainter& painter, const QRectF& box, std::uint32_t seed,
@@ -53,8 +57,7 @@ void GranitePiece::paintCrystals(QPainter& painter, const QRectF& box, std::uint
   painter.setPen(Qt::NoPen);
   const int grains = detailed ? 2400 : 1300;
   for (int i = 0; i < grains; ++i) {
-    const QPointF at(Kit::uniform(random, box.left(), box.right()),
-                     Kit::uniform(random, box.top(), box.bottom()));
+    const QPointF at = Kit::pointIn(random, box);
     const qreal size = Kit::uniform(random, 1.2, 5);
     const qreal pick = Kit::uniform(random, 0, 1);
     painter.setBrush(pick < 0.35   ? QColor(40, 38, 36, 200)

@@ -43,7 +43,7 @@ QLinearGradient bladeShade() {
 }  // namespace
 
 void KelpDrawing::paint(QPainter& painter) {
-  const bool detailed = Kit::detailed(painter);
+  const bool detailed = Kit::isEnlarged(painter);
   paintRock(painter);
   paintHoldfast(painter, false);
   paintStipe(painter);
@@ -105,8 +105,7 @@ void KelpDrawing::paintHapteron(QPainter& painter, QPointF start, qreal reach, q
                     [](qreal t) { return t < 0.8 ? 9 - 4 * t : 5.8 + (t - 0.8) * 22; }),
         tone.darker(118), kDarkBrown, 0.9);
   }
-  Kit::strokeLine(painter, Kit::smoothOpen(arm).translated(-1, -2.5), QColor(230, 190, 130, 80),
-                  1.4);
+  Kit::outline(painter, Kit::smoothOpen(arm).translated(-1, -2.5), QColor(230, 190, 130, 80), 1.4);
 }
 
 void KelpDrawing::paintStipe(QPainter& painter) {
@@ -119,8 +118,7 @@ void KelpDrawing::paintStipe(QPainter& painter) {
   round.setColorAt(0.35, QColor(170, 120, 56));
   round.setColorAt(1, QColor(70, 44, 16));
   Kit::fillOutlined(painter, stipe, round, kDarkBrown, 1.2);
-  Kit::strokeLine(painter, Kit::smoothOpen(spine).translated(-4, 0), QColor(255, 230, 190, 90),
-                  2.2);
+  Kit::outline(painter, Kit::smoothOpen(spine).translated(-4, 0), QColor(255, 230, 190, 90), 2.2);
 }
 
 QVector<QVector<QPointF>> KelpDrawing::fingerSpines() {
@@ -159,8 +157,8 @@ void KelpDrawing::paintBlade(QPainter& painter, bool detailed) {
   for (const QVector<QPointF>& spine : spines) fingers << Kit::ribbon(spine, &fingerWidth);
   const QPainterPath base = palm();
   // Outlines first, fills over them: the fingers merge into one blade at the palm.
-  for (const QPainterPath& finger : fingers) Kit::strokeLine(painter, finger, kDarkBrown, 4);
-  Kit::strokeLine(painter, base, kDarkBrown, 4);
+  for (const QPainterPath& finger : fingers) Kit::outline(painter, finger, kDarkBrown, 4);
+  Kit::outline(painter, base, kDarkBrown, 4);
   // Outer fingers first, so that each split shows as the edge of the finger above it.
   QVector<int> order;
   for (int i = 0; i < kFingers / 2; ++i) order << i << kFingers - 1 - i;
@@ -183,9 +181,9 @@ void KelpDrawing::paintFingerGloss(QPainter& painter, const QVector<QPointF>& sp
   painter.setClipPath(finger);
   const QPainterPath line = Kit::smoothOpen(spine);
   // A wet, glossy band down each finger, with a sharper sheen on one side.
-  Kit::strokeLine(painter, line, QColor(196, 140, 70, 60), kFingerWidth * 0.5);
-  Kit::strokeLine(painter, line.translated(-6, 1), QColor(255, 236, 200, 90), 2.2);
-  Kit::strokeLine(painter, finger, QColor(50, 28, 10, 150), 3);
+  Kit::outline(painter, line, QColor(196, 140, 70, 60), kFingerWidth * 0.5);
+  Kit::outline(painter, line.translated(-6, 1), QColor(255, 236, 200, 90), 2.2);
+  Kit::outline(painter, finger, QColor(50, 28, 10, 150), 3);
   if (detailed) {
     Kit::Random random(std::uint32_t(spine.last().x()));
     for (int i = 0; i < 7; ++i) {
@@ -193,10 +191,10 @@ void KelpDrawing::paintFingerGloss(QPainter& painter, const QVector<QPointF>& sp
       const QPointF at = line.pointAtPercent(t);
       const qreal angle = -line.angleAtPercent(t);
       const QPointF shift = Kit::polar(QPointF(), Kit::uniform(random, -12, 12), angle - 90);
-      Kit::strokeLine(painter,
-                      Kit::smoothOpen({Kit::polar(at, 10, angle + 180), Kit::polar(at, 10, angle)})
-                          .translated(shift),
-                      QColor(255, 244, 220, 100), 1.2);
+      Kit::outline(painter,
+                   Kit::smoothOpen({Kit::polar(at, 10, angle + 180), Kit::polar(at, 10, angle)})
+                       .translated(shift),
+                   QColor(255, 244, 220, 100), 1.2);
     }
   }
   painter.restore();

@@ -1,23 +1,12 @@
 #include "LowPlantKit.h"
 
 #include <QLineF>
-#include <QPaintDevice>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QtMath>
 
-#include "DrawingCatalog.h"
-
 namespace sylvenor::draw {
-
-bool LowPlantKit::detailed(const QPainter& painter) {
-  return painter.device() && painter.device()->width() > DrawingCatalog::kCanvasWidth;
-}
-
-qreal LowPlantKit::uniform(Random& random, qreal low, qreal high) {
-  const qreal unit = qreal(random()) / 4294967296.0;
-  return low + (high - low) * unit;
-}
 
 bool LowPlantKit::chance(Random& random, qreal probability) {
   return uniform(random, 0, 1) < probability;
@@ -29,58 +18,6 @@ QColor LowPlantKit::mix(const QColor& from, const QColor& to, qreal amount) {
                           float(from.greenF() * keep + to.greenF() * amount),
                           float(from.blueF() * keep + to.blueF() * amount),
                           float(from.alphaF() * keep + to.alphaF() * amount));
-}
-
-QColor LowPlantKit::withAlpha(QColor colour, int alpha) {
-  colour.setAlpha(alpha);
-  return colour;
-}
-
-QPointF LowPlantKit::polar(QPointF centre, qreal radius, qreal degrees) {
-  const qreal angle = qDegreesToRadians(degrees);
-  return centre + QPointF(radius * qCos(angle), radius * qSin(angle));
-}
-
-void LowPlantKit::appendSmooth(QPainterPath& path, const QVector<QPointF>& points) {
-  // Catmull-Rom through the points, written as cubic Béziers.
-  const int count = int(points.size());
-  for (int i = 0; i + 1 < count; ++i) {
-    const QPointF before = points[qMax(i - 1, 0)];
-    const QPointF from = points[i];
-    const QPointF to = points[i + 1];
-    const QPointF after = points[qMin(i + 2, count - 1)];
-    path.cubicTo(from + (to - before) / 6, to - (after - from) / 6, to);
-  }
-}
-
-QPainterPath LowPlantKit::smoothOpen(const QVector<QPointF>& points) {
-  QPainterPath path;
-  if (points.isEmpty()) return path;
-  path.moveTo(points.first());
-  appendSmooth(path, points);
-  return path;
-}
-
-QPainterPath LowPlantKit::smoothClosed(const QVector<QPointF>& points) {
-  QPainterPath path;
-  const int count = int(points.size());
-  if (count < 3) return path;
-  path.moveTo(points[0]);
-  for (int i = 0; i < count; ++i) {
-    const QPointF before = points[(i + count - 1) % count];
-    const QPointF from = points[i];
-    const QPointF to = points[(i + 1) % count];
-    const QPointF after = points[(i + 2) % count];
-    path.cubicTo(from + (to - before) / 6, to - (after - from) / 6, to);
-  }
-  path.closeSubpath();
-  return path;
-}
-
-QPainterPath LowPlantKit::ellipseOf(QPointF centre, qreal radiusX, qreal radiusY) {
-  QPainterPath path;
-  path.addEllipse(centre, radiusX, radiusY);
-  return path;
 }
 
 QPainterPath LowPlantKit::blob(QPointF centre, qreal radiusX, qreal radiusY, qreal roughness,
@@ -133,16 +70,8 @@ QVector<QPointF> LowPlantKit::curve(QPointF start, QPointF control, QPointF end,
 
 void LowPlantKit::softShadow(QPainter& painter, QPointF centre, qreal radiusX, qreal radiusY,
                              int alpha) {
-  painter.save();
-  painter.translate(centre);
-  painter.scale(1, radiusY / radiusX);
-  QRadialGradient shade(QPointF(), radiusX);
-  shade.setColorAt(0, QColor(60, 55, 45, alpha));
-  shade.setColorAt(1, QColor(60, 55, 45, 0));
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(shade);
-  painter.drawEllipse(QPointF(), radiusX, radiusX);
-  painter.restore();
+  fillOval(painter, centre, radiusX, radiusY,
+           {{0, QColor(60, 55, 45, alpha)}, {1, QColor(60, 55, 45, 0)}});
 }
 
 void LowPlantKit::fillOutlined(QPainter& painter, const QPainterPath& path, const QBrush& fill,
@@ -154,12 +83,20 @@ void LowPlantKit::fillOutlined(QPainter& painter, const QPainterPath& path, cons
   painter.restore();
 }
 
-void LowPlantKit::strokeLine(QPainter& painter, const QPainterPath& line, const QColor& colour,
-                             qreal width) {
+void LowPlantKit::slab(QPainter& painter, const QPainterPath& outline, const Slab& slab,
+                       const Texture& texture) {
+  const QRectF box = outline.boundingRect();
+  softShadow(painter, box.center() + QPointF(slab.shadowShift, box.height() * slab.shadowDrop),
+             box.width() * 0.55, box.height() * 0.12, slab.shadowAlpha);
+  fillOutlined(painter, outline.translated(slab.sideOffset), slab.side, slab.sideEdge,
+               slab.sideEdgeWidth);
+  QLinearGradient light(box.topLeft(), box.bottomRight());
+  light.setColorAt(0, slab.lit);
+  light.setColorAt(1, slab.shaded);
+  fillOutlined(painter, outline, light, slab.edge, slab.edgeWidth);
   painter.save();
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.drawPath(line);
+  painter.setClipPath(outline);
+  texture(painter, box);
   painter.restore();
 }
 
@@ -180,8 +117,7 @@ void LowPlantKit::pebble(QPainter& painter, const QPainterPath& outline, const Q
   Random random(seed);
   const int speckles = int(box.width() * box.height() / 120);
   for (int i = 0; i < speckles; ++i) {
-    const QPointF at(uniform(random, box.left(), box.right()),
-                     uniform(random, box.top(), box.bottom()));
+    const QPointF at = pointIn(random, box);
     const bool pale = chance(random, 0.5);
     painter.setBrush(pale ? QColor(255, 255, 250, 70) : QColor(40, 35, 30, 60));
     painter.drawEllipse(at, uniform(random, 0.6, 1.8), uniform(random, 0.6, 1.5));
@@ -216,7 +152,7 @@ void LowPlantKit::rhizoidHair(QPainter& painter, QPointF start, qreal degrees, q
                   depth - 1, random);
     }
   }
-  strokeLine(painter, smoothOpen(points), QColor(112, 70, 38, 215), width);
+  outline(painter, smoothOpen(points), QColor(112, 70, 38, 215), width);
 }
 
 }  // namespace sylvenor::draw

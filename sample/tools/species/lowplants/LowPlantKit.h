@@ -7,31 +7,22 @@
 #include <QVector>
 #include <cstdint>
 #include <functional>
-#include <random>
+
+#include "DrawingKit.h"
 
 class QPainter;
 
 namespace sylvenor::draw {
 
-// Shared brushes of the mosses, seaweeds and lichens: smooth organic outlines drawn through a
-// few points, tapered bands along a spine, pebbles and rhizoid hairs.
-class LowPlantKit {
+// Shared brushes of the mosses, seaweeds and lichens, on top of every family's helpers: organic
+// blobs, tapered bands along a spine, pebbles and rhizoid hairs.
+class LowPlantKit : public DrawingKit {
  public:
-  using Random = std::mt19937;
   using WidthProfile = std::function<qreal(qreal)>;
 
-  // The enlarged view of the magnifier earns finer texture.
-  static bool detailed(const QPainter& painter);
-  // Portable across standard libraries, unlike std::uniform_real_distribution.
-  static qreal uniform(Random& random, qreal low, qreal high);
   static bool chance(Random& random, qreal probability);
   static QColor mix(const QColor& from, const QColor& to, qreal amount);
-  static QColor withAlpha(QColor colour, int alpha);
-  static QPointF polar(QPointF centre, qreal radius, qreal degrees);
 
-  static QPainterPath smoothClosed(const QVector<QPointF>& points);
-  static QPainterPath smoothOpen(const QVector<QPointF>& points);
-  static QPainterPath ellipseOf(QPointF centre, qreal radiusX, qreal radiusY);
   static QPainterPath blob(QPointF centre, qreal radiusX, qreal radiusY, qreal roughness,
                            int points, Random& random);
   // A band along a spine; profile(t) gives its width from the start (0) to the end (1).
@@ -43,8 +34,25 @@ class LowPlantKit {
                          int alpha);
   static void fillOutlined(QPainter& painter, const QPainterPath& path, const QBrush& fill,
                            const QColor& outline, qreal width);
-  static void strokeLine(QPainter& painter, const QPainterPath& line, const QColor& colour,
-                         qreal width);
+  // A flat piece of support seen from above: its shadow, its broken side showing below its face
+  // (`sideOffset` lower), and the face lit from the upper left.
+  struct Slab {
+    qreal shadowShift;  // right of the centre
+    qreal shadowDrop;   // below the centre, as a share of the height
+    int shadowAlpha;
+    QPointF sideOffset;
+    QColor side;
+    QColor sideEdge;
+    qreal sideEdgeWidth;
+    QColor lit;
+    QColor shaded;
+    QColor edge;
+    qreal edgeWidth;
+  };
+  using Texture = std::function<void(QPainter& painter, const QRectF& box)>;
+  // The texture is clipped to the face; `box` bounds the outline.
+  static void slab(QPainter& painter, const QPainterPath& outline, const Slab& slab,
+                   const Texture& texture);
   static void pebble(QPainter& painter, const QPainterPath& outline, const QColor& colour,
                      std::uint32_t seed);
   // Fine brown hairs spreading below a base line: what anchors a moss instead of roots.
@@ -52,7 +60,6 @@ class LowPlantKit {
                        Random& random);
 
  private:
-  static void appendSmooth(QPainterPath& path, const QVector<QPointF>& points);
   static QPointF normalAt(const QVector<QPointF>& spine, int index);
   static void rhizoidHair(QPainter& painter, QPointF start, qreal degrees, qreal length,
                           qreal width, int depth, Random& random);

@@ -24,7 +24,7 @@ constexpr qreal kBorder = 9;
 }  // namespace
 
 void MapLichenDrawing::paint(QPainter& painter) {
-  const bool detailed = Kit::detailed(painter);
+  const bool detailed = Kit::isEnlarged(painter);
   GranitePiece::paint(painter, GranitePiece::outline(QRectF(50, 40, 900, 650), 29), 29, detailed);
   const QVector<Thallus> crusts = thalli();
   // The black first layer shows round each crust and wherever two crusts meet.
@@ -106,9 +106,7 @@ void MapLichenDrawing::paintPatch(QPainter& painter, const QPainterPath& shape, 
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(120, 130, 20, 70));
   for (int i = 0; i < 6; ++i) {
-    painter.drawEllipse(QPointF(Kit::uniform(random, box.left(), box.right()),
-                                Kit::uniform(random, box.top(), box.bottom())),
-                        1.1, 1.1);
+    painter.drawEllipse(Kit::pointIn(random, box), 1.1, 1.1);
   }
   painter.restore();
 }
@@ -124,10 +122,10 @@ void MapLichenDrawing::paintFruit(QPainter& painter, QPointF at, qreal size) {
   shape.addPolygon(disc);
   shape.closeSubpath();
   Kit::fillOutlined(painter, shape, QColor(20, 20, 18), QColor(8, 8, 8), 1);
-  Kit::strokeLine(painter,
-                  Kit::smoothOpen({at + QPointF(-size * 0.5, -size * 0.3),
-                                   at + QPointF(size * 0.2, -size * 0.55)}),
-                  QColor(120, 120, 112, 160), 1);
+  Kit::outline(painter,
+               Kit::smoothOpen({at + QPointF(-size * 0.5, -size * 0.3),
+                                at + QPointF(size * 0.2, -size * 0.55)}),
+               QColor(120, 120, 112, 160), 1);
 }
 
 }  // namespace sylvenor::draw

@@ -19,7 +19,7 @@ constexpr qreal kDivergence = 137.5;
 }  // namespace
 
 void PolytrichumDrawing::paint(QPainter& painter) {
-  const bool detailed = Kit::detailed(painter);
+  const bool detailed = Kit::isEnlarged(painter);
   // Uneven heights and spacing, as in a natural tuft; the setae rise from the tallest shoots.
   const QVector<Shoot> shoots{{{378, 620}, -18, 215, 0, false},  {{622, 622}, 17, 228, 0, false},
                               {{428, 628}, -11, 268, 205, true}, {{584, 628}, 12, 250, 178, false},
@@ -94,8 +94,8 @@ void PolytrichumDrawing::paintLeaf(QPainter& painter, QPointF base, QPointF tip,
   shade.setColorAt(1, colour.lighter(118));
   Kit::fillOutlined(painter, leaf, shade, colour.darker(170), 0.7);
   if (detailed && depth > 0) {
-    Kit::strokeLine(painter, Kit::smoothOpen(spine.mid(1, 6)),
-                    Kit::withAlpha(colour.lighter(150), 150), 0.7);
+    Kit::outline(painter, Kit::smoothOpen(spine.mid(1, 6)),
+                 Kit::withAlpha(colour.lighter(150), 150), 0.7);
   }
 }
 
@@ -110,8 +110,8 @@ void PolytrichumDrawing::paintSeta(QPainter& painter, const Shoot& shoot, QPoint
   shade.setColorAt(1, QColor(190, 96, 44));
   Kit::fillOutlined(painter, Kit::ribbon(spine, [](qreal t) { return 4.6 - 1.2 * t; }), shade,
                     QColor(90, 30, 18), 0.9);
-  Kit::strokeLine(painter, Kit::smoothOpen(spine).translated(-0.8, 0), QColor(240, 170, 120, 110),
-                  0.9);
+  Kit::outline(painter, Kit::smoothOpen(spine).translated(-0.8, 0), QColor(240, 170, 120, 110),
+               0.9);
   painter.save();
   painter.translate(end);
   // A capsule stands erect under its cap, and leans over once the cap has fallen.
@@ -141,8 +141,8 @@ void PolytrichumDrawing::paintCapsule(QPainter& painter, bool detailed) {
       Kit::smoothClosed({{-12, -50}, {-4, -57}, {0, -67}, {3, -57}, {11, -49}, {0, -52}});
   Kit::fillOutlined(painter, lid, QColor(150, 72, 36), QColor(86, 40, 20), 0.8);
   if (detailed) {
-    Kit::strokeLine(painter, Kit::smoothOpen({{-8, -10}, {-9, -30}, {-8, -47}}),
-                    QColor(255, 235, 190, 110), 1.2);
+    Kit::outline(painter, Kit::smoothOpen({{-8, -10}, {-9, -30}, {-8, -47}}),
+                 QColor(255, 235, 190, 110), 1.2);
   }
 }
 
@@ -176,7 +176,7 @@ void PolytrichumDrawing::paintCalyptra(QPainter& painter, bool detailed) {
     const QColor hair = tone == 0   ? QColor(250, 222, 140, 210)
                         : tone == 1 ? QColor(196, 140, 60, 200)
                                     : QColor(130, 84, 34, 170);
-    Kit::strokeLine(painter, Kit::smoothOpen({start, middle, end}), hair, detailed ? 0.55 : 0.8);
+    Kit::outline(painter, Kit::smoothOpen({start, middle, end}), hair, detailed ? 0.55 : 0.8);
   }
 }
 

@@ -16,7 +16,7 @@ const QColor kEdge(38, 116, 32, 230);
 }  // namespace
 
 void SeaLettuceDrawing::paint(QPainter& painter) {
-  const bool detailed = Kit::detailed(painter);
+  const bool detailed = Kit::isEnlarged(painter);
   paintHoldfast(painter);
   // Two sheets from the same foot; where they overlap, the thin blades look darker.
   paintSheet(painter, {{492, 330}, 250, 1.42, 4, 170}, detailed);
@@ -79,7 +79,7 @@ void SeaLettuceDrawing::paintFolds(QPainter& painter, const QPainterPath& outlin
   painter.save();
   painter.setClipPath(outline);
   // The thin margin lets more light through than the middle of the sheet.
-  Kit::strokeLine(painter, outline, QColor(210, 245, 170, 90), 14);
+  Kit::outline(painter, outline, QColor(210, 245, 170, 90), 14);
   // Soft, wandering creases where the sheet buckles: neither straight nor branched like veins.
   Kit::Random random(sheet.seed + 5);
   for (int i = 0; i < 9; ++i) {
@@ -92,8 +92,8 @@ void SeaLettuceDrawing::paintFolds(QPainter& painter, const QPainterPath& outlin
     const QPointF bend =
         (stretched + inner) / 2 + Kit::polar(QPointF(), Kit::uniform(random, 8, 18), angle + 90);
     const QPainterPath crease = Kit::smoothOpen({stretched, bend, inner});
-    Kit::strokeLine(painter, crease, QColor(40, 120, 30, 30), 10);
-    Kit::strokeLine(painter, crease.translated(-4, -3), QColor(230, 255, 200, 55), 4);
+    Kit::outline(painter, crease, QColor(40, 120, 30, 30), 10);
+    Kit::outline(painter, crease.translated(-4, -3), QColor(230, 255, 200, 55), 4);
   }
   painter.restore();
 }
@@ -108,9 +108,7 @@ void SeaLettuceDrawing::paintGrain(QPainter& painter, const QPainterPath& outlin
   Kit::Random random(sheet.seed + 99);
   const QRectF box = outline.boundingRect();
   for (int i = 0; i < 1600; ++i) {
-    painter.drawEllipse(QPointF(Kit::uniform(random, box.left(), box.right()),
-                                Kit::uniform(random, box.top(), box.bottom())),
-                        1.0, 1.0);
+    painter.drawEllipse(Kit::pointIn(random, box), 1.0, 1.0);
   }
   painter.restore();
 }

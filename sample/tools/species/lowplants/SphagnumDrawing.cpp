@@ -24,7 +24,7 @@ LowPlantKit::WidthProfile tapered(qreal width) {
 }  // namespace
 
 void SphagnumDrawing::paint(QPainter& painter) {
-  const bool detailed = Kit::detailed(painter);
+  const bool detailed = Kit::isEnlarged(painter);
   const QVector<Stem> stems{{{372, 700}, {330, 420}, {288, 140}, 80, 0.45},
                             {{618, 704}, {660, 430}, {712, 122}, 84, 0.3},
                             {{474, 712}, {456, 420}, {432, 206}, 76, 0.15},
@@ -115,7 +115,7 @@ void SphagnumDrawing::paintBranch(QPainter& painter, const QVector<QPointF>& spi
     QPainterPath scale;
     scale.moveTo(point + Kit::polar(QPointF(), half, angle + 90) + back);
     scale.quadTo(point, point + Kit::polar(QPointF(), half, angle - 90) + back);
-    Kit::strokeLine(painter, scale, Kit::withAlpha(colour.darker(155), 145), 0.55);
+    Kit::outline(painter, scale, Kit::withAlpha(colour.darker(155), 145), 0.55);
   }
 }
 

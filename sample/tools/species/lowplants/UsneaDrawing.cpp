@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QtMath>
 
+#include "PathKit.h"
+
 namespace sylvenor::draw {
 
 using Kit = LowPlantKit;
@@ -21,13 +23,13 @@ qreal twigY(qreal x) { return 118 - (x - 80) * 0.03 + 6 * qSin(x / 160); }
 }  // namespace
 
 void UsneaDrawing::paint(QPainter& painter) {
-  const bool detailed = Kit::detailed(painter);
+  const bool detailed = Kit::isEnlarged(painter);
   paintTwig(painter, detailed);
   for (const Thread& thread : beard()) paintThread(painter, thread, detailed);
   paintBrokenThread(painter, detailed);
   // Each tuft grips the bark by a small darker disc.
   for (const qreal x : kHolds) {
-    Kit::fillOutlined(painter, Kit::ellipseOf(QPointF(x, twigY(x) + 10), 9, 5),
+    Kit::fillOutlined(painter, PathKit::ellipse(QPointF(x, twigY(x) + 10), 9, 5),
                       QColor(136, 150, 110), kThreadEdge, 1);
   }
 }
@@ -84,8 +86,8 @@ void UsneaDrawing::paintTwig(QPainter& painter, bool detailed) {
     const qreal y = twigY(x) + Kit::uniform(random, -12, 12);
     // Bark cracks across the twig, and pale pores along it.
     if (Kit::chance(random, 0.6)) {
-      Kit::strokeLine(painter, Kit::smoothOpen({{x, y - 6}, {x + 2, y}, {x, y + 6}}),
-                      QColor(60, 48, 36, 150), 1.4);
+      Kit::outline(painter, Kit::smoothOpen({{x, y - 6}, {x + 2, y}, {x, y + 6}}),
+                   QColor(60, 48, 36, 150), 1.4);
     } else {
       painter.setPen(Qt::NoPen);
       painter.setBrush(QColor(200, 184, 160, 150));
@@ -99,12 +101,12 @@ void UsneaDrawing::paintTwig(QPainter& painter, bool detailed) {
 }
 
 void UsneaDrawing::paintCutEnd(QPainter& painter, QPointF centre, qreal radius) {
-  Kit::fillOutlined(painter, Kit::ellipseOf(centre, radius * 0.45, radius), QColor(96, 78, 60),
+  Kit::fillOutlined(painter, PathKit::ellipse(centre, radius * 0.45, radius), QColor(96, 78, 60),
                     QColor(60, 48, 36), 1.2);
-  Kit::fillOutlined(painter, Kit::ellipseOf(centre, radius * 0.33, radius * 0.78),
+  Kit::fillOutlined(painter, PathKit::ellipse(centre, radius * 0.33, radius * 0.78),
                     QColor(222, 204, 166), QColor(150, 126, 92), 0.8);
-  Kit::strokeLine(painter, Kit::ellipseOf(centre, radius * 0.16, radius * 0.38),
-                  QColor(170, 146, 110), 0.8);
+  Kit::outline(painter, PathKit::ellipse(centre, radius * 0.16, radius * 0.38),
+               QColor(170, 146, 110), 0.8);
 }
 
 void UsneaDrawing::paintThread(QPainter& painter, const Thread& thread, bool detailed) {
@@ -113,8 +115,8 @@ void UsneaDrawing::paintThread(QPainter& painter, const Thread& thread, bool det
       Kit::ribbon(thread.spine, [width](qreal t) { return width * (1 - 0.65 * t) + 0.6; });
   paintFibrils(painter, thread, detailed);
   Kit::fillOutlined(painter, body, kThread, kThreadEdge, 0.9);
-  Kit::strokeLine(painter, Kit::smoothOpen(thread.spine).translated(-width * 0.2, 0),
-                  QColor(232, 240, 214, 140), qMax(0.8, width * 0.25));
+  Kit::outline(painter, Kit::smoothOpen(thread.spine).translated(-width * 0.2, 0),
+               QColor(232, 240, 214, 140), qMax(0.8, width * 0.25));
 }
 
 void UsneaDrawing::paintFibrils(QPainter& painter, const Thread& thread, bool detailed) {
@@ -128,8 +130,8 @@ void UsneaDrawing::paintFibrils(QPainter& painter, const Thread& thread, bool de
     const qreal side = i % 2 == 0 ? 1 : -1;
     const qreal angle = -line.angleAtPercent(t) + side * Kit::uniform(random, 55, 85);
     const QPointF tip = Kit::polar(at, Kit::uniform(random, 6, 13) * (1 - 0.4 * t), angle);
-    Kit::strokeLine(painter, Kit::smoothOpen({at, tip}), kThreadEdge, 1.5);
-    Kit::strokeLine(painter, Kit::smoothOpen({at, tip}), kThread, 0.7);
+    Kit::outline(painter, Kit::smoothOpen({at, tip}), kThreadEdge, 1.5);
+    Kit::outline(painter, Kit::smoothOpen({at, tip}), kThread, 0.7);
   }
 }
 
@@ -142,7 +144,7 @@ void UsneaDrawing::paintBrokenThread(QPainter& painter, bool detailed) {
   paintFibrils(painter, {upper, 7}, detailed);
   paintFibrils(painter, {lower, 6}, detailed);
   const QPainterPath cord = Kit::smoothOpen({{196, 352}, {199, 400}, {198, 454}});
-  Kit::strokeLine(painter, cord, QColor(104, 108, 96), 7.5);
+  Kit::outline(painter, cord, QColor(104, 108, 96), 7.5);
   QLinearGradient round(193, 0, 205, 0);
   round.setColorAt(0, QColor(214, 216, 206));
   round.setColorAt(0.4, kCord);
@@ -155,8 +157,7 @@ void UsneaDrawing::paintBrokenThread(QPainter& painter, bool detailed) {
                     kThreadEdge, 1);
   Kit::fillOutlined(painter, Kit::ribbon(lower, [](qreal t) { return 8.5 - 5.5 * t; }), kThread,
                     kThreadEdge, 1);
-  Kit::strokeLine(painter, Kit::smoothOpen(upper).translated(-1.8, 0), QColor(232, 240, 214, 140),
-                  2);
+  Kit::outline(painter, Kit::smoothOpen(upper).translated(-1.8, 0), QColor(232, 240, 214, 140), 2);
   paintTornEnd(painter, upper.last(), 90, 8.5);
   paintTornEnd(painter, lower.first(), -90, 8.5);
 }

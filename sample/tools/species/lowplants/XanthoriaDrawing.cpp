@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "BarkPiece.h"
+#include "PathKit.h"
 
 namespace sylvenor::draw {
 
@@ -21,7 +22,7 @@ const QColor kLobeOutline(176, 98, 10);
 }  // namespace
 
 void XanthoriaDrawing::paint(QPainter& painter) {
-  const bool detailed = Kit::detailed(painter);
+  const bool detailed = Kit::isEnlarged(painter);
   BarkPiece::paint(painter, BarkPiece::outline(QRectF(60, 60, 880, 610), 17), 17, detailed);
   Kit::Random random(52);
   // Outer lobes first, then shorter ones crowding over them towards the centre.
@@ -73,15 +74,15 @@ void XanthoriaDrawing::paintLobe(QPainter& painter, const Lobe& lobe, qreal star
   sun.setColorAt(1, QColor(250, 200, 64));
   Kit::fillOutlined(painter, shape, sun, kLobeOutline, 1.2);
   // The margin of a lobe is slightly raised and catches the light.
-  Kit::strokeLine(painter, Kit::smoothOpen(edge.mid(3, steps - 2)).translated(-4, 0),
-                  QColor(255, 236, 150, 150), 2);
+  Kit::outline(painter, Kit::smoothOpen(edge.mid(3, steps - 2)).translated(-4, 0),
+               QColor(255, 236, 150, 150), 2);
   if (detailed) {
     Kit::Random random(std::uint32_t(lobe.angle * 10));
     for (int i = 0; i < 5; ++i) {
       const qreal x = Kit::uniform(random, base + 20, lobe.reach * 0.85);
       const qreal y = Kit::uniform(random, -half * 0.5, half * 0.5);
-      Kit::strokeLine(painter, Kit::smoothOpen({{x - 6, y - 3}, {x, y + 1}, {x + 6, y - 2}}),
-                      QColor(190, 110, 10, 110), 0.9);
+      Kit::outline(painter, Kit::smoothOpen({{x - 6, y - 3}, {x, y + 1}, {x + 6, y - 2}}),
+                   QColor(190, 110, 10, 110), 0.9);
     }
   }
   painter.restore();
@@ -113,18 +114,18 @@ void XanthoriaDrawing::paintCup(QPainter& painter, const Cup& cup, bool detailed
   QRadialGradient rim(cup.centre + QPointF(-r * 0.3, -r * 0.35), r * 1.3);
   rim.setColorAt(0, QColor(255, 214, 90));
   rim.setColorAt(1, QColor(226, 140, 22));
-  Kit::fillOutlined(painter, Kit::ellipseOf(cup.centre, r, r * 0.94), rim, kLobeOutline, 1.1);
+  Kit::fillOutlined(painter, PathKit::ellipse(cup.centre, r, r * 0.94), rim, kLobeOutline, 1.1);
   const qreal inner = r * 0.74;
   QRadialGradient disc(cup.centre + QPointF(inner * 0.3, inner * 0.35), inner * 1.25);
   disc.setColorAt(0, QColor(238, 132, 24));
   disc.setColorAt(0.6, QColor(214, 104, 14));
   disc.setColorAt(1, QColor(160, 66, 6));
-  Kit::fillOutlined(painter, Kit::ellipseOf(cup.centre + QPointF(0.5, 0.8), inner, inner * 0.92),
+  Kit::fillOutlined(painter, PathKit::ellipse(cup.centre + QPointF(0.5, 0.8), inner, inner * 0.92),
                     disc, QColor(150, 70, 8), 0.9);
   if (detailed) {
-    Kit::strokeLine(painter,
-                    Kit::ellipseOf(cup.centre + QPointF(0.5, 0.8), inner * 0.9, inner * 0.82),
-                    QColor(255, 190, 90, 60), 1.2);
+    Kit::outline(painter,
+                 PathKit::ellipse(cup.centre + QPointF(0.5, 0.8), inner * 0.9, inner * 0.82),
+                 QColor(255, 190, 90, 60), 1.2);
   }
 }
 

@@ -85,8 +85,7 @@ void paintSpines(QPainter& painter, const QPainterPath& line, const std::vector<
         const QPointF base = point + normal * side * armWidth(t) * 0.45;
         const qreal length = (armWidth(t) * 1.5 + 10) * MarineKit::uniform(random, 0.8, 1.15);
         const QPointF direction = normal * side + forward * slant * 0.6;
-        const QPointF tip = base + direction / std::hypot(direction.x(), direction.y()) * length *
-                                       (slant > 1 ? 0.8 : 1);
+        const QPointF tip = base + MarineKit::unit(direction) * length * (slant > 1 ? 0.8 : 1);
         const QPainterPath spine = MarineKit::spindle(base, tip, 2.8, 0.8);
         painter.fillPath(spine, QColor(255, 255, 255, 190));
         MarineKit::outline(painter, spine, QColor(150, 130, 140, 150), 0.6);

@@ -21,12 +21,6 @@ SeaStarBody body() {
                      {4, -6, 3, -4, 6});
 }
 
-void paintShadow(QPainter& painter, const SeaStarBody& star) {
-  for (int i = 1; i <= 4; ++i) {
-    painter.fillPath(star.outline().translated(2.5 * i, 3.5 * i), QColor(60, 50, 40, 22));
-  }
-}
-
 constexpr qreal kMesh = 17;
 
 using Lattice = std::vector<std::vector<QPointF>>;
@@ -128,7 +122,7 @@ void paintMadreporite(QPainter& painter, const SeaStarBody& star) {
 void CommonStarfishPainter::paint(QPainter& painter) {
   const bool enlarged = MarineKit::isEnlarged(painter);
   const SeaStarBody star = body();
-  paintShadow(painter, star);
+  star.paintShadow(painter, QColor(60, 50, 40, 22));
   star.paintVolume(painter, kRidge, kBase, kRim);
   paintPlateNet(painter, star);
   paintSpines(painter, star, enlarged);

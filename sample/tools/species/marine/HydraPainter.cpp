@@ -74,7 +74,7 @@ void paintTentacle(QPainter& painter, const Tentacle& arm, bool enlarged) {
     const qreal t = qreal(i) / knobs;
     const QPointF along =
         arm.line.pointAtPercent(std::min(t + 0.01, 1.0)) - arm.line.pointAtPercent(t - 0.01);
-    const QPointF normal = QPointF(-along.y(), along.x()) / std::hypot(along.x(), along.y());
+    const QPointF normal = MarineKit::unit(QPointF(-along.y(), along.x()));
     const qreal half = (11 - 8.4 * t) / 2;
     const qreal radius = enlarged ? 1.5 + 0.9 * (1 - t) : 2.2;
     painter.drawEllipse(arm.line.pointAtPercent(t) + normal * half * (i % 2 ? 0.7 : -0.7), radius,

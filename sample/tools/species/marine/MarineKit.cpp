@@ -1,23 +1,13 @@
 #include "MarineKit.h"
 
-#include <QLineF>
 #include <QLinearGradient>
-#include <QPaintDevice>
 #include <QPainter>
-#include <QRadialGradient>
 #include <QtMath>
 #include <algorithm>
-
-#include "DrawingCatalog.h"
 
 namespace sylvenor::draw {
 
 namespace {
-
-QPointF unit(QPointF vector) {
-  const qreal length = std::hypot(vector.x(), vector.y());
-  return length > 0 ? vector / length : QPointF(1, 0);
-}
 
 // Half a circle of points around an end of a limb, from one side to the other.
 void addCap(std::vector<QPointF>& points, QPointF centre, QPointF forward, qreal radius) {
@@ -29,65 +19,7 @@ void addCap(std::vector<QPointF>& points, QPointF centre, QPointF forward, qreal
   }
 }
 
-QPainterPath polygonThrough(const std::vector<QPointF>& points) {
-  QPainterPath path;
-  path.addPolygon(QPolygonF(QList<QPointF>(points.begin(), points.end())));
-  path.closeSubpath();
-  return path;
-}
-
 }  // namespace
-
-bool MarineKit::isEnlarged(const QPainter& painter) {
-  return painter.device() && painter.device()->width() > DrawingCatalog::kCanvasWidth;
-}
-
-qreal MarineKit::uniform(std::mt19937& random, qreal low, qreal high) {
-  return low + (high - low) * (random() / 4294967296.0);
-}
-
-QPointF MarineKit::polar(QPointF centre, qreal radius, qreal degrees) {
-  const qreal angle = qDegreesToRadians(degrees);
-  return centre + QPointF(std::cos(angle), std::sin(angle)) * radius;
-}
-
-QColor MarineKit::blend(const QColor& from, const QColor& to, qreal amount) {
-  const auto mix = [amount](qreal a, qreal b) { return a + (b - a) * amount; };
-  return QColor::fromRgbF(mix(from.redF(), to.redF()), mix(from.greenF(), to.greenF()),
-                          mix(from.blueF(), to.blueF()), mix(from.alphaF(), to.alphaF()));
-}
-
-QColor MarineKit::withAlpha(QColor colour, int alpha) {
-  colour.setAlpha(alpha);
-  return colour;
-}
-
-QPainterPath MarineKit::smoothClosed(const std::vector<QPointF>& points) {
-  const int count = int(points.size());
-  QPainterPath path(points.front());
-  for (int i = 0; i < count; ++i) {
-    const QPointF& before = points[(i + count - 1) % count];
-    const QPointF& from = points[i];
-    const QPointF& to = points[(i + 1) % count];
-    const QPointF& after = points[(i + 2) % count];
-    path.cubicTo(from + (to - before) / 6, to - (after - from) / 6, to);
-  }
-  path.closeSubpath();
-  return path;
-}
-
-QPainterPath MarineKit::smoothOpen(const std::vector<QPointF>& points) {
-  const int count = int(points.size());
-  QPainterPath path(points.front());
-  for (int i = 0; i + 1 < count; ++i) {
-    const QPointF& before = points[std::max(i - 1, 0)];
-    const QPointF& from = points[i];
-    const QPointF& to = points[i + 1];
-    const QPointF& after = points[std::min(i + 2, count - 1)];
-    path.cubicTo(from + (to - before) / 6, to - (after - from) / 6, to);
-  }
-  return path;
-}
 
 QPainterPath MarineKit::taper(const QPainterPath& centreLine, qreal startWidth, qreal endWidth) {
   return taper(centreLine, [=](qreal t) { return startWidth + (endWidth - startWidth) * t; });
@@ -114,7 +46,7 @@ QPainterPath MarineKit::taper(const QPainterPath& centreLine, const WidthProfile
   addCap(outline, centreLine.pointAtPercent(1), directions.back(), widthAt(1) / 2);
   outline.insert(outline.end(), right.rbegin(), right.rend());
   addCap(outline, centreLine.pointAtPercent(0), -directions.front(), widthAt(0) / 2);
-  return polygonThrough(outline);
+  return polygon(outline);
 }
 
 QPainterPath MarineKit::spindle(QPointF base, QPointF tip, qreal baseWidth, qreal tipWidth) {
@@ -124,31 +56,29 @@ QPainterPath MarineKit::spindle(QPointF base, QPointF tip, qreal baseWidth, qrea
   addCap(outline, tip, forward, tipWidth / 2);
   outline.push_back(tip - normal * tipWidth / 2);
   outline.push_back(base - normal * baseWidth / 2);
-  return polygonThrough(outline);
+  return polygon(outline);
+}
+
+QPainterPath MarineKit::polygon(const std::vector<QPointF>& points) {
+  QPainterPath path;
+  path.addPolygon(QPolygonF(QList<QPointF>(points.begin(), points.end())));
+  path.closeSubpath();
+  return path;
+}
+
+QPainterPath MarineKit::between(const std::vector<QPointF>& upper,
+                                const std::vector<QPointF>& lower) {
+  std::vector<QPointF> outline(upper.begin(), upper.end());
+  outline.insert(outline.end(), lower.rbegin(), lower.rend());
+  return polygon(outline);
 }
 
 void MarineKit::softShadow(QPainter& painter, QPointF centre, qreal radiusX, qreal radiusY,
                            int alpha) {
-  painter.save();
-  painter.translate(centre);
-  painter.scale(1, radiusY / radiusX);
-  QRadialGradient shade(QPointF(0, 0), radiusX);
-  shade.setColorAt(0, QColor(60, 55, 50, alpha));
-  shade.setColorAt(0.6, QColor(60, 55, 50, alpha / 2));
-  shade.setColorAt(1, QColor(60, 55, 50, 0));
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(shade);
-  painter.drawEllipse(QPointF(0, 0), radiusX, radiusX);
-  painter.restore();
-}
-
-void MarineKit::outline(QPainter& painter, const QPainterPath& path, const QColor& colour,
-                        qreal width) {
-  painter.save();
-  painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawPath(path);
-  painter.restore();
+  fillOval(painter, centre, radiusX, radiusY,
+           {{0, QColor(60, 55, 50, alpha)},
+            {0.6, QColor(60, 55, 50, alpha / 2)},
+            {1, QColor(60, 55, 50, 0)}});
 }
 
 void MarineKit::speckle(QPainter& painter, const QPainterPath& area, int count, qreal radius,
@@ -160,8 +90,7 @@ void MarineKit::speckle(QPainter& painter, const QPainterPath& area, int count, 
   painter.setPen(Qt::NoPen);
   painter.setBrush(colour);
   for (int i = 0; i < count; ++i) {
-    const QPointF at(uniform(random, box.left(), box.right()),
-                     uniform(random, box.top(), box.bottom()));
+    const QPointF at = pointIn(random, box);
     const qreal size = radius * uniform(random, 0.5, 1.3);
     painter.drawEllipse(at, size, size);
   }

@@ -4,39 +4,32 @@
 #include <QPainterPath>
 #include <QPointF>
 #include <functional>
-#include <random>
 #include <vector>
+
+#include "DrawingKit.h"
 
 class QPainter;
 
 namespace sylvenor::draw {
 
-// Shapes and textures shared by the sea and soft-bodied animals: tapering limbs, smooth outlines
-// through a few points, soft shadows and the bare rock some of them sit on.
-class MarineKit {
+// Shapes and textures shared by the sea and soft-bodied animals, on top of every family's
+// helpers: tapering limbs, soft shadows and the bare rock some of them sit on.
+class MarineKit : public DrawingKit {
  public:
   using WidthProfile = std::function<qreal(qreal)>;
 
-  // The magnifier's picture is larger than the canvas: it may show finer detail.
-  static bool isEnlarged(const QPainter& painter);
-  // Portable: std::uniform_real_distribution differs between standard libraries.
-  static qreal uniform(std::mt19937& random, qreal low, qreal high);
-  static QPointF polar(QPointF centre, qreal radius, qreal degrees);
-  static QColor blend(const QColor& from, const QColor& to, qreal amount);
-  static QColor withAlpha(QColor colour, int alpha);
-
-  static QPainterPath smoothClosed(const std::vector<QPointF>& points);
-  static QPainterPath smoothOpen(const std::vector<QPointF>& points);
   // The outline of a limb drawn along a centre line, rounded at both ends.
   static QPainterPath taper(const QPainterPath& centreLine, qreal startWidth, qreal endWidth);
   static QPainterPath taper(const QPainterPath& centreLine, const WidthProfile& widthAt);
   // A straight spine or bristle: cheaper than taper() when there are hundreds.
   static QPainterPath spindle(QPointF base, QPointF tip, qreal baseWidth, qreal tipWidth);
+  // The closed polygon through the points, without smoothing.
+  static QPainterPath polygon(const std::vector<QPointF>& points);
+  // The band between two lines drawn in the same direction.
+  static QPainterPath between(const std::vector<QPointF>& upper, const std::vector<QPointF>& lower);
 
   static void softShadow(QPainter& painter, QPointF centre, qreal radiusX, qreal radiusY,
                          int alpha);
-  static void outline(QPainter& painter, const QPainterPath& path, const QColor& colour,
-                      qreal width);
   static void speckle(QPainter& painter, const QPainterPath& area, int count, qreal radius,
                       const QColor& colour, unsigned seed);
 

@@ -76,7 +76,7 @@ QPainterPath frillyRibbon(const QPainterPath& line, qreal width, qreal frill) {
   const QPointF end = line.pointAtPercent(1);
   const QPointF last = end - line.pointAtPercent(0.98);
   std::vector<QPointF> outline(left.begin(), left.end());
-  outline.push_back(end + last / std::hypot(last.x(), last.y()) * width * 0.2);
+  outline.push_back(end + MarineKit::unit(last) * width * 0.2);
   outline.insert(outline.end(), right.rbegin(), right.rend());
   return MarineKit::smoothClosed(outline);
 }
@@ -118,7 +118,7 @@ void paintFringe(QPainter& painter, bool enlarged) {
     const qreal angle = qDegreesToRadians(degrees);
     const QPointF outward(std::cos(angle), std::sin(angle) * kLevel + 0.45);
     const qreal length = 26 + 7 * std::sin(i * 2.7);
-    painter.drawLine(base, base + outward / std::hypot(outward.x(), outward.y()) * length);
+    painter.drawLine(base, base + MarineKit::unit(outward) * length);
   }
   painter.setPen(QPen(QColor(150, 140, 190, 170), 0.9));
   for (int i = 0; i < count; i += 3) {
@@ -126,7 +126,7 @@ void paintFringe(QPainter& painter, bool enlarged) {
     const QPointF base = onBell(rimNotch(degrees), degrees);
     const qreal angle = qDegreesToRadians(degrees);
     const QPointF outward(std::cos(angle), std::sin(angle) * kLevel + 0.45);
-    painter.drawLine(base, base + outward / std::hypot(outward.x(), outward.y()) * 22);
+    painter.drawLine(base, base + MarineKit::unit(outward) * 22);
   }
 }
 

@@ -43,15 +43,6 @@ QPainterPath nearValve() {
 qreal gape(qreal t) { return 62 * std::pow(std::sin(M_PI * std::pow(t, 0.75)), 1.1); }
 qreal farRim(qreal t) { return 26 * std::sin(M_PI * t); }
 
-QPainterPath band(const std::vector<QPointF>& upper, const std::vector<QPointF>& lower) {
-  std::vector<QPointF> outline(upper.begin(), upper.end());
-  outline.insert(outline.end(), lower.rbegin(), lower.rend());
-  QPainterPath path;
-  path.addPolygon(QPolygonF(QList<QPointF>(outline.begin(), outline.end())));
-  path.closeSubpath();
-  return path;
-}
-
 struct Edges {
   std::vector<QPointF> nearLip, farLip, farBottom;
 };
@@ -71,7 +62,7 @@ Edges edges() {
 }
 
 void paintFarValve(QPainter& painter, const Edges& lips) {
-  const QPainterPath rim = band(lips.farLip, lips.farBottom);
+  const QPainterPath rim = MarineKit::between(lips.farLip, lips.farBottom);
   QLinearGradient shell(0, 430, 0, 580);
   shell.setColorAt(0, QColor(60, 66, 98));
   shell.setColorAt(1, kShellDark);
@@ -94,7 +85,7 @@ QPainterPath frilledEdge(const std::vector<QPointF>& lip, const std::vector<QPoi
 
 // Between the lips: orange flesh deep inside, and the brown, frilled edges of the mantle.
 void paintGape(QPainter& painter, const Edges& lips) {
-  const QPainterPath opening = band(lips.nearLip, lips.farLip);
+  const QPainterPath opening = MarineKit::between(lips.nearLip, lips.farLip);
   QLinearGradient flesh(0, 400, 0, 540);
   flesh.setColorAt(0, kFlesh.darker(120));
   flesh.setColorAt(0.5, kFlesh);

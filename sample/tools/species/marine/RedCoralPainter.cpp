@@ -148,7 +148,7 @@ void paintPolyps(QPainter& painter, const std::vector<Branch>& branches, bool en
     const qreal t = MarineKit::uniform(random, 0.3, 0.85);
     const QPointF at = branch.line.pointAtPercent(t);
     const QPointF along = branch.line.pointAtPercent(t + 0.05) - at;
-    QPointF side = QPointF(-along.y(), along.x()) / std::hypot(along.x(), along.y());
+    QPointF side = MarineKit::unit(QPointF(-along.y(), along.x()));
     if (i % 8 == 3) side = -side;
     const qreal width = branch.startWidth + (branch.endWidth - branch.startWidth) * t;
     paintPolyp(painter, at + side * width * 0.3, at + side * (width * 0.5 + 14),

@@ -20,12 +20,6 @@ SeaStarBody body() {
   return SeaStarBody({500, 400}, 328, 64, [](qreal t) { return 41 - 15 * t; }, {-4, 3, 5, -3, 2});
 }
 
-void paintShadow(QPainter& painter, const SeaStarBody& star) {
-  for (int i = 1; i <= 4; ++i) {
-    painter.fillPath(star.outline().translated(2.5 * i, 3.5 * i), QColor(60, 40, 30, 22));
-  }
-}
-
 // The skin between the tiny skeletal bumps is pierced by fine pores, which gives its velvet.
 void paintSkin(QPainter& painter, const SeaStarBody& star, bool enlarged) {
   const int scale = enlarged ? 2 : 1;
@@ -56,7 +50,7 @@ void paintSkin(QPainter& painter, const SeaStarBody& star, bool enlarged) {
 void RedStarfishPainter::paint(QPainter& painter) {
   const bool enlarged = MarineKit::isEnlarged(painter);
   const SeaStarBody star = body();
-  paintShadow(painter, star);
+  star.paintShadow(painter, QColor(60, 40, 30, 22));
   star.paintVolume(painter, kRidge, kBase, kRim);
   paintSkin(painter, star, enlarged);
   star.paintOutline(painter, kOutline);

@@ -56,20 +56,11 @@ std::vector<QPointF> margin(qreal drop, qreal scallop) {
   return points;
 }
 
-QPainterPath between(const std::vector<QPointF>& upper, const std::vector<QPointF>& lower) {
-  std::vector<QPointF> outline(upper.begin(), upper.end());
-  outline.insert(outline.end(), lower.rbegin(), lower.rend());
-  QPainterPath path;
-  path.addPolygon(QPolygonF(QList<QPointF>(outline.begin(), outline.end())));
-  path.closeSubpath();
-  return path;
-}
-
 // The lower valve is deeper and paler; only its ribbed rim shows under the gap.
 void paintLowerValve(QPainter& painter) {
   const std::vector<QPointF> lip = margin(kGap, 10);
   const std::vector<QPointF> belly = margin(kGap + 36, 16);
-  const QPainterPath rim = between(lip, belly);
+  const QPainterPath rim = MarineKit::between(lip, belly);
   QLinearGradient shade(0, 520, 0, 700);
   shade.setColorAt(0, kLowerValve);
   shade.setColorAt(1, QColor(200, 170, 150));
@@ -79,8 +70,7 @@ void paintLowerValve(QPainter& painter) {
   for (int rib = 0; rib < kRibs; ++rib) {
     const qreal degrees = -kSpread + (rib + 0.5) * ribPitch();
     const std::size_t at = std::size_t(std::lround((degrees + kSpread) / (2 * kSpread) * kSamples));
-    const QPointF outward =
-        (lip[at] - kHinge) / std::hypot(lip[at].x() - kHinge.x(), lip[at].y() - kHinge.y());
+    const QPointF outward = MarineKit::unit(lip[at] - kHinge);
     const QPainterPath ridge = PathKit::polyline({lip[at] - outward * 10, lip[at] + outward * 80});
     MarineKit::outline(painter, ridge, QColor(255, 250, 240, 150), 16);
     MarineKit::outline(painter, ridge.translated(14, 0), QColor(160, 120, 100, 70), 6);
@@ -122,11 +112,11 @@ void paintTentacles(QPainter& painter, const std::vector<QPointF>& edge, qreal s
 void paintMantle(QPainter& painter) {
   const std::vector<QPointF> upperLip = margin(0, 10);
   const std::vector<QPointF> lowerLip = margin(kGap, 10);
-  painter.fillPath(between(upperLip, lowerLip), QColor(70, 40, 24));
+  painter.fillPath(MarineKit::between(upperLip, lowerLip), QColor(70, 40, 24));
   const std::vector<QPointF> upperLobe = margin(20, 4);
   const std::vector<QPointF> lowerLobe = margin(kGap - 18, 4);
-  painter.fillPath(between(upperLip, upperLobe), kMantle);
-  painter.fillPath(between(lowerLobe, lowerLip), kMantle.darker(115));
+  painter.fillPath(MarineKit::between(upperLip, upperLobe), kMantle);
+  painter.fillPath(MarineKit::between(lowerLobe, lowerLip), kMantle.darker(115));
   paintTentacles(painter, lowerLobe, -1);
   paintTentacles(painter, upperLobe, 1);
   paintEyes(painter, lowerLobe, -0.3, 12);
@@ -137,10 +127,7 @@ QPainterPath upperValve() {
   std::vector<QPointF> outline{kHinge};
   const std::vector<QPointF> edge = margin(0, 10);
   outline.insert(outline.end(), edge.begin(), edge.end());
-  QPainterPath path;
-  path.addPolygon(QPolygonF(QList<QPointF>(outline.begin(), outline.end())));
-  path.closeSubpath();
-  return path;
+  return MarineKit::polygon(outline);
 }
 
 QPainterPath ear(qreal side) {
@@ -176,7 +163,7 @@ void paintPaleBands(QPainter& painter) {
       outer.push_back(onValve(degrees, reach(degrees, 0) * (share + 0.05)));
       inner.push_back(onValve(degrees, reach(degrees, 0) * share));
     }
-    painter.fillPath(between(inner, outer), MarineKit::withAlpha(kShellPale, 75));
+    painter.fillPath(MarineKit::between(inner, outer), MarineKit::withAlpha(kShellPale, 75));
   }
 }
 

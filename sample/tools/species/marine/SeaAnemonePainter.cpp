@@ -60,10 +60,7 @@ QPainterPath columnShape() {
   for (int degrees = 0; degrees >= -180; degrees -= 6) {
     outline.push_back(project(onCircle(columnRadius(kColumnHeight), degrees, kColumnHeight)));
   }
-  QPainterPath path;
-  path.addPolygon(QPolygonF(QList<QPointF>(outline.begin(), outline.end())));
-  path.closeSubpath();
-  return path;
+  return MarineKit::polygon(outline);
 }
 
 void paintColumn(QPainter& painter, bool enlarged) {

@@ -70,6 +70,10 @@ void SeaStarBody::paintVolume(QPainter& painter, const QColor& ridge, const QCol
   painter.restore();
 }
 
+void SeaStarBody::paintShadow(QPainter& painter, const QColor& colour) const {
+  for (int i = 1; i <= 4; ++i) painter.fillPath(outline_.translated(2.5 * i, 3.5 * i), colour);
+}
+
 void SeaStarBody::paintOutline(QPainter& painter, const QColor& colour) const {
   MarineKit::outline(painter, outline_, colour, 2.4);
 }

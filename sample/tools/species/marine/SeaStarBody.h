@@ -30,6 +30,8 @@ class SeaStarBody {
   // The bearing, in degrees, half-way between an arm and the next one.
   qreal betweenArms(int arm) const;
 
+  // Stacked offset copies of the outline: a shadow fading away from the lower right.
+  void paintShadow(QPainter& painter, const QColor& colour) const;
   // Base colour, a darker rim where the arms round off, a lighter ridge along each arm.
   void paintVolume(QPainter& painter, const QColor& ridge, const QColor& base,
                    const QColor& rim) const;

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "BotanyKit.h"
+#include "DrawingKit.h"
 
 namespace sylvenor::draw {
 
@@ -37,7 +38,7 @@ QPainterPath AcornPainter::nut(qreal length) {
   }
   QPolygonF outline = right;
   for (auto point = left.crbegin(); point != left.crend(); ++point) outline << *point;
-  QPainterPath path = BotanyKit::through(outline);
+  QPainterPath path = DrawingKit::smoothOpen(outline);
   path.closeSubpath();
   return path;
 }
@@ -68,17 +69,17 @@ void AcornPainter::paintNutSkin(QPainter& painter, const QPainterPath& shape, qr
   painter.setClipPath(shape);
   for (qreal across : {-0.5, -0.2, 0.15, 0.45}) {
     const qreal x = across * cupWidth(length) * 0.43;
-    BotanyKit::line(painter,
-                    BotanyKit::curve({x, bounds.top()}, {x * 1.15, bounds.center().y()},
-                                     {x * 0.4, bounds.bottom()}),
-                    QColor(90, 55, 20, 45), length * 0.035);
+    DrawingKit::outline(painter,
+                        BotanyKit::curve({x, bounds.top()}, {x * 1.15, bounds.center().y()},
+                                         {x * 0.4, bounds.bottom()}),
+                        QColor(90, 55, 20, 45), length * 0.035);
   }
   painter.fillPath(BotanyKit::spindle({-cupWidth(length) * 0.2, length * 0.45},
                                       {-cupWidth(length) * 0.24, length * 0.65},
                                       {-cupWidth(length) * 0.14, length * 0.9}, length * 0.07),
                    QColor(255, 250, 230, 110));
   painter.restore();
-  BotanyKit::outline(painter, shape, kNut.darker(210), 0.9);
+  DrawingKit::outline(painter, shape, kNut.darker(210), 0.9);
   const QPointF tip(0, cupDepth(length) * 0.25 + length);
   painter.setPen(Qt::NoPen);
   painter.setBrush(kNut.darker(230));
@@ -95,17 +96,17 @@ void AcornPainter::paintCupScales(QPainter& painter, const QPainterPath& shape, 
   painter.setClipPath(shape);
   const qreal w = cupWidth(length) / 2;
   const qreal d = cupDepth(length);
-  const qreal size = length * (BotanyKit::detailed(painter) ? 0.055 : 0.075);
+  const qreal size = length * (DrawingKit::isEnlarged(painter) ? 0.055 : 0.075);
   int row = 0;
   for (qreal y = d * 0.08; y < d * 1.15; y += size * 0.8, ++row) {
     for (qreal x = -w + (row % 2) * size * 0.5; x < w; x += size) {
       QPainterPath scale(QPointF(x - size * 0.45, y - size * 0.3));
       scale.quadTo(QPointF(x, y + size * 0.55), QPointF(x + size * 0.45, y - size * 0.3));
-      BotanyKit::line(painter, scale, kCup.darker(175), size * 0.16);
+      DrawingKit::outline(painter, scale, kCup.darker(175), size * 0.16);
     }
   }
   painter.restore();
-  BotanyKit::outline(painter, shape, kCup.darker(210), 0.9);
+  DrawingKit::outline(painter, shape, kCup.darker(210), 0.9);
 }
 
 void AcornPainter::paintCutFace(QPainter& painter, qreal length) {
@@ -128,14 +129,15 @@ void AcornPainter::paintCutFace(QPainter& painter, qreal length) {
   flesh.setColorAt(1, kSeed.darker(112));
   painter.fillPath(seed, flesh);
   const QRectF inside = seed.boundingRect();
-  BotanyKit::line(painter,
-                  BotanyKit::curve({0, inside.top() + length * 0.06}, {length * 0.02, centre.y()},
-                                   {0, inside.bottom() - length * 0.1}),
-                  kSeed.darker(135), length * 0.018);
+  DrawingKit::outline(
+      painter,
+      BotanyKit::curve({0, inside.top() + length * 0.06}, {length * 0.02, centre.y()},
+                       {0, inside.bottom() - length * 0.1}),
+      kSeed.darker(135), length * 0.018);
   painter.setPen(QPen(kSeed.darker(140), 0.7));
   painter.setBrush(QColor(244, 230, 150));
   painter.drawEllipse(QPointF(0, inside.bottom() - length * 0.08), length * 0.04, length * 0.06);
-  BotanyKit::outline(painter, wall, kNut.darker(220), 0.9);
+  DrawingKit::outline(painter, wall, kNut.darker(220), 0.9);
 }
 
 void AcornPainter::paintWhole(QPainter& painter, QPointF attachment, qreal angle, qreal length) {
@@ -155,8 +157,8 @@ void AcornPainter::paintHalved(QPainter& painter, QPointF attachment, qreal angl
   const QPainterPath bowl = cup(length);
   BotanyKit::castShadow(painter, nut(length).united(bowl), QPointF(5, 7));
   painter.fillPath(bowl, kSection);
-  BotanyKit::outline(painter, bowl, kCup.darker(160), length * 0.05);
-  BotanyKit::outline(painter, bowl, kCup.darker(230), 0.8);
+  DrawingKit::outline(painter, bowl, kCup.darker(160), length * 0.05);
+  DrawingKit::outline(painter, bowl, kCup.darker(230), 0.8);
   paintCutFace(painter, length);
   painter.restore();
 }

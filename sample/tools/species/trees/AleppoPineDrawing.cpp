@@ -5,8 +5,8 @@
 
 #include "BotanyKit.h"
 #include "ConePainter.h"
+#include "ConiferBranch.h"
 #include "ConiferParts.h"
-#include "NeedleBrush.h"
 
 namespace sylvenor::draw {
 
@@ -16,15 +16,6 @@ const QColor kNeedles(134, 168, 82);
 const QColor kTwig(156, 150, 136);
 const QColor kBud(168, 120, 80);
 
-struct Shoot {
-  QPainterPath spine;
-  qreal startWidth;
-  qreal endWidth;
-  qreal needlesFrom;
-  int bundles;
-  unsigned seed;
-};
-
 // The old grey branch and its leading shoot are one axis, so that the wood runs on unbroken.
 QPainterPath leader() {
   QPainterPath spine({70, 622});
@@ -33,7 +24,7 @@ QPainterPath leader() {
   return spine;
 }
 
-std::vector<Shoot> shoots() {
+std::vector<ConiferShoot> shoots() {
   return {
       {leader(), 40, 9, 0.64, 95, 31},
       {BotanyKit::curve({475, 445}, {480, 340}, {500, 250}, {545, 160}), 16, 8, 0.38, 75, 32},
@@ -41,11 +32,8 @@ std::vector<Shoot> shoots() {
   };
 }
 
-NeedleShoot needlesOf(const Shoot& shoot) {
+NeedleShoot needles() {
   NeedleShoot needles;
-  needles.spine = shoot.spine;
-  needles.from = shoot.needlesFrom;
-  needles.bundles = shoot.bundles;
   needles.perBundle = 2;
   needles.length = 235;
   needles.width = 2.6;
@@ -53,9 +41,7 @@ NeedleShoot needlesOf(const Shoot& shoot) {
   needles.bend = 0.1;
   needles.droop = 0.07;
   needles.fork = 9;
-  needles.stemWidth = shoot.startWidth * 0.6;
   needles.colour = kNeedles;
-  needles.seed = shoot.seed;
   return needles;
 }
 
@@ -74,10 +60,7 @@ void paintCone(QPainter& painter, QPointF joint, qreal angle) {
   look.twist = 55;
   look.colour = QColor(158, 76, 42);
   look.gloss = 0.32;
-  QTransform placement;
-  placement.translate(base.x(), base.y());
-  placement.rotate(angle);
-  ConePainter(look, placement).paint(painter);
+  ConePainter(look, BotanyKit::placement(base, angle)).paint(painter);
 }
 
 }  // namespace
@@ -86,24 +69,18 @@ void AleppoPineDrawing::paint(QPainter& painter) {
   painter.save();
   painter.translate(64, 12);
   painter.scale(0.88, 0.88);
-  std::vector<NeedleBrush> brushes;
-  for (const Shoot& shoot : shoots()) brushes.emplace_back(needlesOf(shoot));
-  for (const NeedleBrush& brush : brushes) brush.paintFarSide(painter);
+  const ConiferBranch branch(shoots(), needles(), [](qreal width) { return width * 0.6; });
+  branch.paintFarNeedles(painter);
   paintCone(painter, {250, 560}, 48);
   paintCone(painter, {440, 462}, 24);
-  const std::vector<Shoot> all = shoots();
-  for (auto shoot = all.rbegin(); shoot != all.rend(); ++shoot) {
-    ConiferParts::paintGreyBark(painter, shoot->spine, shoot->startWidth, shoot->endWidth,
-                                shoot->seed);
-    const QPointF tip = shoot->spine.pointAtPercent(1);
-    ConiferParts::paintBuds(painter, tip, BotanyKit::angleOf(BotanyKit::tangentAt(shoot->spine, 1)),
-                            24, kBud);
-  }
-  const QPainterPath main = leader();
-  ConiferParts::paintCutEnd(painter, main.pointAtPercent(0),
-                            BotanyKit::angleOf(BotanyKit::tangentAt(main, 0)), 40,
-                            kTwig.darker(120));
-  for (const NeedleBrush& brush : brushes) brush.paintNearSide(painter);
+  branch.paintWood(
+      painter,
+      [](QPainter& p, const ConiferShoot& shoot, bool) {
+        ConiferParts::paintGreyBark(p, shoot.spine, shoot.startWidth, shoot.endWidth, shoot.seed);
+      },
+      24, kBud);
+  branch.paintCutEnd(painter, kTwig.darker(120));
+  branch.paintNearNeedles(painter);
   painter.restore();
 }
 

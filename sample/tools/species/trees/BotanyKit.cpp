@@ -1,11 +1,12 @@
 #include "BotanyKit.h"
 
 #include <QLinearGradient>
-#include <QPaintDevice>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+
+#include "DrawingKit.h"
 
 namespace sylvenor::draw {
 
@@ -27,10 +28,6 @@ void addCap(QPainterPath& path, QPointF centre, QPointF forward, qreal radius) {
 
 }  // namespace
 
-bool BotanyKit::detailed(const QPainter& painter) {
-  return painter.device() && painter.device()->width() > 1000;
-}
-
 qreal BotanyKit::uniform(Random& random, qreal low, qreal high) {
   return std::uniform_real_distribution<qreal>(low, high)(random);
 }
@@ -40,13 +37,6 @@ QColor BotanyKit::varied(const QColor& colour, Random& random, int amount) {
   return QColor(std::clamp(colour.red() + shift, 0, 255),
                 std::clamp(colour.green() + shift, 0, 255),
                 std::clamp(colour.blue() + shift / 2, 0, 255), colour.alpha());
-}
-
-QColor BotanyKit::mixed(const QColor& a, const QColor& b, qreal towardB) {
-  const qreal t = std::clamp(towardB, 0.0, 1.0);
-  return QColor::fromRgbF(
-      a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
-      a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
 }
 
 QPointF BotanyKit::polar(qreal degrees, qreal length) {
@@ -59,14 +49,19 @@ qreal BotanyKit::angleOf(QPointF vector) { return std::atan2(vector.y(), vector.
 QPointF BotanyKit::tangentAt(const QPainterPath& spine, qreal percent) {
   const qreal before = std::max(0.0, percent - 0.004);
   const qreal after = std::min(1.0, percent + 0.004);
-  const QPointF delta = spine.pointAtPercent(after) - spine.pointAtPercent(before);
-  const qreal length = lengthOf(delta);
-  return length > 0 ? delta / length : QPointF(1, 0);
+  return DrawingKit::unit(spine.pointAtPercent(after) - spine.pointAtPercent(before));
 }
 
 QPointF BotanyKit::normalAt(const QPainterPath& spine, qreal percent) {
   const QPointF tangent = tangentAt(spine, percent);
   return {-tangent.y(), tangent.x()};
+}
+
+QTransform BotanyKit::placement(QPointF origin, qreal angle) {
+  QTransform placement;
+  placement.translate(origin.x(), origin.y());
+  placement.rotate(angle);
+  return placement;
 }
 
 QPainterPath BotanyKit::curve(QPointF from, QPointF control, QPointF to) {
@@ -78,17 +73,6 @@ QPainterPath BotanyKit::curve(QPointF from, QPointF control, QPointF to) {
 QPainterPath BotanyKit::curve(QPointF from, QPointF control1, QPointF control2, QPointF to) {
   QPainterPath path(from);
   path.cubicTo(control1, control2, to);
-  return path;
-}
-
-QPainterPath BotanyKit::through(const QPolygonF& points) {
-  QPainterPath path(points.value(0));
-  for (int i = 0; i + 1 < points.size(); ++i) {
-    const QPointF before = points.value(std::max(0, i - 1));
-    const QPointF after = points.value(std::min(int(points.size()) - 1, i + 2));
-    path.cubicTo(points[i] + (points[i + 1] - before) / 6, points[i + 1] - (after - points[i]) / 6,
-                 points[i + 1]);
-  }
   return path;
 }
 
@@ -130,7 +114,7 @@ QPainterPath BotanyKit::part(const QPainterPath& spine, qreal from, qreal to) {
   QPolygonF points;
   const int steps = 24;
   for (int i = 0; i <= steps; ++i) points << spine.pointAtPercent(from + (to - from) * i / steps);
-  return through(points);
+  return DrawingKit::smoothOpen(points);
 }
 
 void BotanyKit::paintStem(QPainter& painter, const QPainterPath& spine, qreal startWidth,
@@ -152,7 +136,7 @@ void BotanyKit::paintStem(QPainter& painter, const QPainterPath& spine, qreal st
         taper(spine, startWidth, endWidth, litSide * (0.2 + layer * 0.03), fraction * 0.5),
         QColor(255, 255, 255, 26));
   }
-  outline(painter, body, edge, std::max(0.6, startWidth * 0.05));
+  DrawingKit::outline(painter, body, edge, std::max(0.6, startWidth * 0.05));
 }
 
 void BotanyKit::paintOrgan(QPainter& painter, const QPainterPath& shape, const QColor& colour,
@@ -163,21 +147,7 @@ void BotanyKit::paintOrgan(QPainter& painter, const QPainterPath& shape, const Q
   gradient.setColorAt(0.55, colour);
   gradient.setColorAt(1, colour.darker(135));
   painter.fillPath(shape, gradient);
-  if (outlineWidth > 0) outline(painter, shape, colour.darker(175), outlineWidth);
-}
-
-void BotanyKit::outline(QPainter& painter, const QPainterPath& shape, const QColor& colour,
-                        qreal width) {
-  painter.save();
-  painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawPath(shape);
-  painter.restore();
-}
-
-void BotanyKit::line(QPainter& painter, const QPainterPath& path, const QColor& colour,
-                     qreal width) {
-  outline(painter, path, colour, width);
+  if (outlineWidth > 0) DrawingKit::outline(painter, shape, colour.darker(175), outlineWidth);
 }
 
 void BotanyKit::castShadow(QPainter& painter, const QPainterPath& shape, QPointF offset) {

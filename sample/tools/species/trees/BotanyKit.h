@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QPainterPath>
 #include <QPointF>
-#include <QPolygonF>
+#include <QTransform>
 #include <random>
 
 class QPainter;
@@ -18,20 +18,19 @@ class BotanyKit {
  public:
   using Random = std::mt19937;
 
-  // The enlarged view of the magnifier deserves finer texture than the photograph.
-  static bool detailed(const QPainter& painter);
+  // Through the standard distribution, unlike DrawingKit::uniform: the plant pictures were drawn
+  // with these values.
   static qreal uniform(Random& random, qreal low, qreal high);
   static QColor varied(const QColor& colour, Random& random, int amount);
-  static QColor mixed(const QColor& a, const QColor& b, qreal towardB);
 
   static QPointF polar(qreal degrees, qreal length);
   static qreal angleOf(QPointF vector);
   static QPointF normalAt(const QPainterPath& spine, qreal percent);
   static QPointF tangentAt(const QPainterPath& spine, qreal percent);
+  // Moves a part drawn around the origin to `origin`, turned by `angle`.
+  static QTransform placement(QPointF origin, qreal angle);
   static QPainterPath curve(QPointF from, QPointF control, QPointF to);
   static QPainterPath curve(QPointF from, QPointF control1, QPointF control2, QPointF to);
-  // A smooth curve passing through every point.
-  static QPainterPath through(const QPolygonF& points);
 
   // Outline of an organ of varying width along a spine; offset and fraction (of the local
   // width) give a band inside it, used for rounded shading.
@@ -50,9 +49,6 @@ class BotanyKit {
   // Flat organ lit from the upper left: gradient from light to dark across its bounds.
   static void paintOrgan(QPainter& painter, const QPainterPath& shape, const QColor& colour,
                          qreal outlineWidth);
-  static void outline(QPainter& painter, const QPainterPath& shape, const QColor& colour,
-                      qreal width);
-  static void line(QPainter& painter, const QPainterPath& path, const QColor& colour, qreal width);
   // Soft shadow cast on the background a little below and right of a shape.
   static void castShadow(QPainter& painter, const QPainterPath& shape, QPointF offset);
 };

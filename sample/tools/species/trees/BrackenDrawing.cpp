@@ -7,6 +7,7 @@
 #include <random>
 
 #include "BotanyKit.h"
+#include "DrawingKit.h"
 #include "FernKit.h"
 
 namespace sylvenor::draw {
@@ -36,23 +37,23 @@ void BrackenDrawing::paintBlade(QPainter& painter, const Axis& axis, qreal width
   const int lobes = std::clamp(int(axis.length / lobeLength), 1, 14);
   const FernKit::Blade blade =
       FernKit::lobedBlade(midrib, axis.length * widthRatio, lobes, lobes > 1 ? 0.72 : 0);
-  const bool fine = BotanyKit::detailed(painter);
+  const bool fine = DrawingKit::isEnlarged(painter);
   if (mark == Mark::Turned) {
     painter.fillPath(blade.outline.translated(1.5, 2.5), QColor(0, 0, 0, 50));
     painter.fillPath(blade.outline, kUnderside);
-    BotanyKit::outline(painter, blade.outline, kSpores, 2.4);
-    if (fine) BotanyKit::outline(painter, blade.outline, kSpores.lighter(160), 0.6);
-    BotanyKit::line(painter, midrib, kUnderside.darker(130), 1.2);
+    DrawingKit::outline(painter, blade.outline, kSpores, 2.4);
+    if (fine) DrawingKit::outline(painter, blade.outline, kSpores.lighter(160), 0.6);
+    DrawingKit::outline(painter, midrib, kUnderside.darker(130), 1.2);
     return;
   }
   const QColor colour = kLeaf.darker(96 + int(axis.base.x() + axis.base.y()) % 12);
   painter.fillPath(blade.outline, colour);
-  BotanyKit::outline(painter, blade.outline, colour.darker(155), 0.5);
-  BotanyKit::line(painter, midrib, colour.lighter(125), 0.8);
+  DrawingKit::outline(painter, blade.outline, colour.darker(155), 0.5);
+  DrawingKit::outline(painter, midrib, colour.lighter(125), 0.8);
   if (!fine) return;
   for (const QLineF& vein : blade.lobeVeins) {
-    BotanyKit::line(painter, BotanyKit::curve(vein.p1(), vein.center(), vein.p2()),
-                    colour.lighter(118), 0.4);
+    DrawingKit::outline(painter, BotanyKit::curve(vein.p1(), vein.center(), vein.p2()),
+                        colour.lighter(118), 0.4);
   }
 }
 
@@ -114,17 +115,17 @@ void BrackenDrawing::paintStalk(QPainter& painter) {
 }
 
 void BrackenDrawing::paintUnderground(QPainter& painter) {
-  const QPainterPath rhizome = BotanyKit::through(
+  const QPainterPath rhizome = DrawingKit::smoothOpen(
       QPolygonF{{70, 664}, {220, 650}, {380, 664}, {540, 652}, {700, 668}, {880, 654}, {930, 646}});
   const QPainterPath branch =
-      BotanyKit::through(QPolygonF{{610, 660}, {680, 690}, {770, 700}, {840, 694}});
+      DrawingKit::smoothOpen(QPolygonF{{610, 660}, {680, 690}, {770, 700}, {840, 694}});
   FernKit::paintRootFringe(painter, rhizome, 26, 68, kRoot, 61);
   FernKit::paintRootFringe(painter, branch, 9, 40, kRoot, 62);
   BotanyKit::paintStem(painter, branch, 16, 12, kRhizome);
   BotanyKit::paintStem(painter, rhizome, 24, 16, kRhizome);
   const QPainterPath stump = BotanyKit::curve({230, 652}, {226, 630}, {232, 612});
   BotanyKit::paintStem(painter, stump, 11, 9, kRhizome.lighter(130));
-  FernKit::paintScales(painter, rhizome, 12, BotanyKit::detailed(painter) ? 260 : 90,
+  FernKit::paintScales(painter, rhizome, 12, DrawingKit::isEnlarged(painter) ? 260 : 90,
                        QColor(64, 52, 42), 63);
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "BotanyKit.h"
+#include "DrawingKit.h"
 
 namespace sylvenor::draw {
 
@@ -55,19 +56,18 @@ QPainterPath ConePainter::body() const {
   return path;
 }
 
-QPainterPath ConePainter::shield(const Scale& scale) const {
+QPointF ConePainter::nearScale(const Scale& scale, qreal rows, qreal columns, qreal lift) const {
   const qreal dt = 1.0 / look_.rows;
   const qreal da = 180.0 / look_.perRow;
-  const qreal t = scale.along;
-  const qreal a = scale.around;
-  const qreal twist = look_.twist;
-  auto at = [&](qreal dAlong, qreal dAround) {
-    return surface(t + dAlong, a + dAround + twist * dAlong);
-  };
+  return surface(scale.along + rows * dt, scale.around + columns * da + look_.twist * rows * dt,
+                 lift);
+}
+
+QPainterPath ConePainter::shield(const Scale& scale) const {
+  auto at = [&](qreal rows, qreal columns) { return nearScale(scale, rows, columns); };
   const QPointF centre = at(0, 0);
-  const QPointF corners[] = {at(-dt, 0), at(0, da), at(dt, 0), at(0, -da)};
-  const QPointF bulges[] = {at(-dt / 2, da / 2), at(dt / 2, da / 2), at(dt / 2, -da / 2),
-                            at(-dt / 2, -da / 2)};
+  const QPointF corners[] = {at(-1, 0), at(0, 1), at(1, 0), at(0, -1)};
+  const QPointF bulges[] = {at(-0.5, 0.5), at(0.5, 0.5), at(0.5, -0.5), at(-0.5, -0.5)};
   auto shrink = [&](QPointF p) { return centre + (p - centre) * 0.9; };
   QPainterPath path(shrink(corners[0]));
   for (int k = 0; k < 4; ++k) {
@@ -78,14 +78,9 @@ QPainterPath ConePainter::shield(const Scale& scale) const {
 }
 
 QPainterPath ConePainter::thinScale(const Scale& scale) const {
-  const qreal dt = 1.0 / look_.rows;
-  const qreal da = 180.0 / look_.perRow;
-  const qreal t = scale.along;
-  const qreal a = scale.around;
-  const qreal twist = look_.twist;
   const qreal reach = 1.3 + 0.12 * scale.tone;
-  auto at = [&](qreal dAlong, qreal dAround, qreal lift = 0) {
-    return surface(t + dAlong * dt, a + dAround * da + twist * dAlong * dt, lift);
+  auto at = [&](qreal rows, qreal columns, qreal lift = 0) {
+    return nearScale(scale, rows, columns, lift);
   };
   QPainterPath path(at(-0.9, 0));
   path.lineTo(at(-0.2, 1.05));
@@ -104,7 +99,7 @@ QPainterPath ConePainter::thinScale(const Scale& scale) const {
 QColor ConePainter::lit(const Scale& scale) const {
   const qreal light =
       0.4 + 0.6 * std::max(0.0, std::cos(radians(scale.around + 35))) + 0.06 * scale.tone;
-  return BotanyKit::mixed(look_.colour.darker(230), look_.colour.lighter(118), light);
+  return DrawingKit::blend(look_.colour.darker(230), look_.colour.lighter(118), light);
 }
 
 void ConePainter::paintShield(QPainter& painter, const Scale& scale) const {
@@ -117,16 +112,16 @@ void ConePainter::paintShield(QPainter& painter, const Scale& scale) const {
   gradient.setColorAt(0.6, colour);
   gradient.setColorAt(1, colour.darker(175));
   painter.fillPath(shape, gradient);
-  BotanyKit::outline(painter, shape, colour.darker(170), 0.5);
+  DrawingKit::outline(painter, shape, colour.darker(170), 0.5);
   const qreal da = 180.0 / look_.perRow;
   QPainterPath keel(surface(scale.along, scale.around - da * 0.75));
   keel.quadTo(centre + QPointF(0, -size * 0.06), surface(scale.along, scale.around + da * 0.75));
-  BotanyKit::line(painter, keel, colour.darker(135), 0.9);
+  DrawingKit::outline(painter, keel, colour.darker(135), 0.9);
   const qreal umbo = std::max(1.2, size * 0.09);
   painter.setPen(Qt::NoPen);
   painter.setBrush(colour.darker(170));
   painter.drawEllipse(centre, umbo * 1.3, umbo);
-  if (BotanyKit::detailed(painter)) {
+  if (DrawingKit::isEnlarged(painter)) {
     painter.setBrush(colour.lighter(140));
     painter.drawEllipse(centre + QPointF(-umbo * 0.35, -umbo * 0.3), umbo * 0.4, umbo * 0.3);
   }
@@ -142,16 +137,16 @@ void ConePainter::paintThinScale(QPainter& painter, const Scale& scale) const {
   gradient.setColorAt(0.6, colour);
   gradient.setColorAt(1, colour.lighter(115));
   painter.fillPath(shape, gradient);
-  BotanyKit::outline(painter, shape, colour.darker(210), 0.8);
-  if (!BotanyKit::detailed(painter)) return;
+  DrawingKit::outline(painter, shape, colour.darker(210), 0.8);
+  if (!DrawingKit::isEnlarged(painter)) return;
   const qreal da = 180.0 / look_.perRow;
   for (int k = -2; k <= 2; ++k) {
     const qreal d = k * da * 0.3;
-    BotanyKit::line(painter,
-                    BotanyKit::curve(surface(scale.along + 0.3 * dt, scale.around + d),
-                                     surface(scale.along + 0.7 * dt, scale.around + d * 1.05),
-                                     surface(scale.along + 1.0 * dt, scale.around + d * 1.1)),
-                    colour.darker(125), 0.4);
+    DrawingKit::outline(painter,
+                        BotanyKit::curve(surface(scale.along + 0.3 * dt, scale.around + d),
+                                         surface(scale.along + 0.7 * dt, scale.around + d * 1.05),
+                                         surface(scale.along + 1.0 * dt, scale.around + d * 1.1)),
+                        colour.darker(125), 0.4);
   }
 }
 

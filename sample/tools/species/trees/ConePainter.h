@@ -45,6 +45,9 @@ class ConePainter {
   qreal radiusAt(qreal along) const;
   QPointF surface(qreal along, qreal around, qreal lift = 0) const;
   QPainterPath body() const;
+  // A point `rows` and `columns` of the scale grid away from the centre of a scale, following
+  // the twist of the rows.
+  QPointF nearScale(const Scale& scale, qreal rows, qreal columns, qreal lift = 0) const;
   QPainterPath shield(const Scale& scale) const;
   QPainterPath thinScale(const Scale& scale) const;
   QColor lit(const Scale& scale) const;

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "BotanyKit.h"
+#include "DrawingKit.h"
 
 namespace sylvenor::draw {
 
@@ -45,7 +46,7 @@ void paintFlake(QPainter& painter, QPointF centre, QPointF tangent, qreal size,
   flake.closeSubpath();
   painter.fillPath(flake.translated(normal * (breadth * 0.35)), QColor(90, 35, 15, 120));
   painter.fillPath(flake, tint);
-  BotanyKit::outline(painter, flake, tint.darker(150), 0.6);
+  DrawingKit::outline(painter, flake, tint.darker(150), 0.6);
 }
 
 void paintBud(QPainter& painter, QPointF base, qreal angle, qreal size, const QColor& colour) {
@@ -56,15 +57,16 @@ void paintBud(QPainter& painter, QPointF base, qreal angle, qreal size, const QC
   gradient.setColorAt(0, colour.lighter(150));
   gradient.setColorAt(1, colour.darker(140));
   painter.fillPath(bud, gradient);
-  BotanyKit::outline(painter, bud, colour.darker(200), 0.7);
-  if (!BotanyKit::detailed(painter)) return;
+  DrawingKit::outline(painter, bud, colour.darker(200), 0.7);
+  if (!DrawingKit::isEnlarged(painter)) return;
   for (qreal along : {0.3, 0.5, 0.7}) {
     const QPointF centre = base + BotanyKit::polar(angle, size * along);
     const QPointF side = BotanyKit::polar(angle + 90, size * 0.16 * (1.1 - along));
-    BotanyKit::line(painter,
-                    BotanyKit::curve(centre - side, centre + BotanyKit::polar(angle, size * 0.06),
-                                     centre + side),
-                    colour.darker(170), 0.5);
+    DrawingKit::outline(
+        painter,
+        BotanyKit::curve(centre - side, centre + BotanyKit::polar(angle, size * 0.06),
+                         centre + side),
+        colour.darker(170), 0.5);
   }
 }
 
@@ -88,7 +90,7 @@ void ConiferParts::paintFlakingBark(QPainter& painter, const QPainterPath& spine
   std::mt19937 random(seed);
   painter.save();
   painter.setClipPath(BotanyKit::taper(spine, startWidth, endWidth));
-  const int flakes = BotanyKit::detailed(painter) ? 150 : 80;
+  const int flakes = DrawingKit::isEnlarged(painter) ? 150 : 80;
   for (int i = 0; i < flakes; ++i) {
     const qreal t = (barkEnd + 0.03) * std::pow(BotanyKit::uniform(random, 0, 1), 0.8);
     const QPointF centre =
@@ -106,12 +108,12 @@ void ConiferParts::paintGreyBark(QPainter& painter, const QPainterPath& spine, q
   std::mt19937 random(seed);
   painter.save();
   painter.setClipPath(BotanyKit::taper(spine, startWidth, endWidth));
-  const int cracks = BotanyKit::detailed(painter) ? 70 : 35;
+  const int cracks = DrawingKit::isEnlarged(painter) ? 70 : 35;
   for (int i = 0; i < cracks; ++i) {
     const qreal t = BotanyKit::uniform(random, 0, 0.95);
     const qreal across = BotanyKit::uniform(random, -0.4, 0.4);
     const qreal span = BotanyKit::uniform(random, 0.02, 0.06);
-    BotanyKit::line(
+    DrawingKit::outline(
         painter,
         BotanyKit::curve(onBark(spine, t, across, startWidth, endWidth),
                          onBark(spine, t + span / 2, across + 0.04, startWidth, endWidth),
@@ -141,11 +143,11 @@ void ConiferParts::paintMarks(QPainter& painter, const QPainterPath& spine, qrea
   painter.restore();
 }
 
-void ConiferParts::paintCutEnd(QPainter& painter, QPointF centre, qreal angle, qreal width,
+void ConiferParts::paintCutEnd(QPainter& painter, const QPainterPath& spine, qreal width,
                                const QColor& bark) {
   painter.save();
-  painter.translate(centre);
-  painter.rotate(angle);
+  painter.translate(spine.pointAtPercent(0));
+  painter.rotate(BotanyKit::angleOf(BotanyKit::tangentAt(spine, 0)));
   const qreal depth = width * 0.2;
   painter.setPen(QPen(bark.darker(160), 1.0));
   painter.setBrush(bark);
@@ -164,8 +166,10 @@ void ConiferParts::paintCutEnd(QPainter& painter, QPointF centre, qreal angle, q
   painter.restore();
 }
 
-void ConiferParts::paintBuds(QPainter& painter, QPointF tip, qreal angle, qreal size,
+void ConiferParts::paintBuds(QPainter& painter, const QPainterPath& spine, qreal size,
                              const QColor& colour) {
+  const QPointF tip = spine.pointAtPercent(1);
+  const qreal angle = BotanyKit::angleOf(BotanyKit::tangentAt(spine, 1));
   for (qreal side : {-62.0, 58.0, -28.0, 30.0}) {
     paintBud(painter, tip, angle + side, size * 0.62, colour.darker(112));
   }

@@ -22,11 +22,12 @@ class ConiferParts {
   // Small marks along a shoot: needle scars, bud scales, pegs, lenticels.
   static void paintMarks(QPainter& painter, const QPainterPath& spine, qreal width, int count,
                          const QColor& colour, unsigned seed);
-  // The cut end of a branch, showing pale wood and its growth rings inside the bark.
-  static void paintCutEnd(QPainter& painter, QPointF centre, qreal angle, qreal width,
+  // The cut end at the start of a branch, showing pale wood and its growth rings inside the
+  // bark.
+  static void paintCutEnd(QPainter& painter, const QPainterPath& spine, qreal width,
                           const QColor& bark);
   // The cluster of pointed winter buds at the tip of a shoot.
-  static void paintBuds(QPainter& painter, QPointF tip, qreal angle, qreal size,
+  static void paintBuds(QPainter& painter, const QPainterPath& spine, qreal size,
                         const QColor& colour);
 };
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "BotanyKit.h"
+#include "DrawingKit.h"
 
 namespace sylvenor::draw {
 
@@ -96,7 +97,7 @@ void FernKit::paintRoot(QPainter& painter, QPointF origin, qreal angle, qreal le
     angle += BotanyKit::uniform(random, -20, 20) + 0.12 * (90 - angle);
     points << points.last() + BotanyKit::polar(angle, length / steps);
   }
-  const QPainterPath spine = BotanyKit::through(points);
+  const QPainterPath spine = DrawingKit::smoothOpen(points);
   if (length > 40) {
     const int rootlets = int(BotanyKit::uniform(random, 1, 3.99));
     for (int k = 0; k < rootlets; ++k) {
@@ -135,7 +136,7 @@ void FernKit::paintScales(QPainter& painter, const QPainterPath& spine, qreal wi
     const QPainterPath scale = BotanyKit::spindle(base, (base + tip) / 2, tip, size * 0.45);
     const QColor tint = BotanyKit::varied(colour, random, 22);
     painter.fillPath(scale, tint);
-    BotanyKit::outline(painter, scale, tint.darker(150), 0.4);
+    DrawingKit::outline(painter, scale, tint.darker(150), 0.4);
   }
 }
 
@@ -153,7 +154,7 @@ void FernKit::paintShortRhizome(QPainter& painter, QPointF top, qreal width, qre
   const QPainterPath body =
       BotanyKit::curve(top + QPointF(-width * 0.04, height), top + QPointF(0, height * 0.5), top);
   BotanyKit::paintStem(painter, body, width * 0.8, width, colour);
-  paintScales(painter, body, width * 0.9, BotanyKit::detailed(painter) ? 140 : 70, scales, seed);
+  paintScales(painter, body, width * 0.9, DrawingKit::isEnlarged(painter) ? 140 : 70, scales, seed);
 }
 
 void FernKit::paintCrozier(QPainter& painter, QPointF base, qreal height, qreal coil,
@@ -163,7 +164,7 @@ void FernKit::paintCrozier(QPainter& painter, QPointF base, qreal height, qreal 
       BotanyKit::curve(base, base + QPointF(-coil * 0.2, -height * 0.4), start);
   BotanyKit::paintStem(painter, stalk, coil * 0.42, coil * 0.46, colour);
   const QPolygonF points = spiral(start, coil, 1.6);
-  const QPainterPath curl = BotanyKit::through(points);
+  const QPainterPath curl = DrawingKit::smoothOpen(points);
   for (int i = 2; i < points.size() - 8; i += 5) {
     const qreal t = qreal(i) / points.size();
     const QPointF outer =

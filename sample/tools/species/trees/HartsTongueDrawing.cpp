@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "BotanyKit.h"
+#include "DrawingKit.h"
 #include "FernKit.h"
 
 namespace sylvenor::draw {
@@ -62,7 +63,7 @@ QPainterPath HartsTongueDrawing::Blade::outline() const {
       for (auto point = half.crbegin(); point != half.crend(); ++point) points << *point;
     }
   }
-  QPainterPath path = BotanyKit::through(points);
+  QPainterPath path = DrawingKit::smoothOpen(points);
   path.closeSubpath();
   return path;
 }
@@ -95,20 +96,20 @@ void HartsTongueDrawing::paintUpperSide(QPainter& painter, const Blade& blade) {
   }
   painter.save();
   painter.setClipPath(shape);
-  if (BotanyKit::detailed(painter)) {
+  if (DrawingKit::isEnlarged(painter)) {
     for (int i = 2; i < 46; ++i) {
       const qreal along = blade.length() * i / 50;
       for (qreal side : {-1.0, 1.0}) {
-        BotanyKit::line(painter,
-                        BotanyKit::curve(blade.at(side * 3, along),
-                                         blade.at(side * blade.halfWidth() * 0.5, along + 6),
-                                         blade.at(side * blade.halfWidth() * 0.85, along + 16)),
-                        QColor(150, 200, 110, 90), 0.5);
+        DrawingKit::outline(painter,
+                            BotanyKit::curve(blade.at(side * 3, along),
+                                             blade.at(side * blade.halfWidth() * 0.5, along + 6),
+                                             blade.at(side * blade.halfWidth() * 0.85, along + 16)),
+                            QColor(150, 200, 110, 90), 0.5);
       }
     }
   }
   painter.restore();
-  BotanyKit::outline(painter, shape, kLeaf.darker(170), 0.9);
+  DrawingKit::outline(painter, shape, kLeaf.darker(170), 0.9);
 }
 
 void HartsTongueDrawing::paintUnderside(QPainter& painter, const Blade& blade) {
@@ -116,7 +117,7 @@ void HartsTongueDrawing::paintUnderside(QPainter& painter, const Blade& blade) {
   painter.fillPath(shape, kUnderside);
   painter.fillPath(blade.band(0.3, 0.95), QColor(40, 60, 10, 30));
   const qreal w = blade.halfWidth();
-  const bool fine = BotanyKit::detailed(painter);
+  const bool fine = DrawingKit::isEnlarged(painter);
   for (qreal along = blade.length() * 0.2; along < blade.length() * 0.86; along += 11) {
     for (qreal side : {-1.0, 1.0}) {
       const QPointF start = blade.at(side * w * 0.16, along);
@@ -124,13 +125,13 @@ void HartsTongueDrawing::paintUnderside(QPainter& painter, const Blade& blade) {
       const QPainterPath stripe =
           BotanyKit::taper(BotanyKit::curve(start, (start + end) / 2, end), 3.8, 3.2);
       painter.fillPath(stripe, kSorus);
-      BotanyKit::outline(painter, stripe, kSorus.darker(150), 0.5);
+      DrawingKit::outline(painter, stripe, kSorus.darker(150), 0.5);
       if (fine)
-        BotanyKit::line(painter, BotanyKit::curve(start, (start + end) / 2, end),
-                        kSorus.lighter(150), 0.5);
+        DrawingKit::outline(painter, BotanyKit::curve(start, (start + end) / 2, end),
+                            kSorus.lighter(150), 0.5);
     }
   }
-  BotanyKit::outline(painter, shape, kUnderside.darker(160), 0.9);
+  DrawingKit::outline(painter, shape, kUnderside.darker(160), 0.9);
 }
 
 void HartsTongueDrawing::paintFrond(QPainter& painter, const Frond& frond) {
@@ -155,7 +156,7 @@ void HartsTongueDrawing::paintFrond(QPainter& painter, const Frond& frond) {
 
 void HartsTongueDrawing::paintRhizome(QPainter& painter) {
   const QPainterPath base =
-      BotanyKit::through(QPolygonF{{462, 650}, {486, 668}, {516, 668}, {540, 650}});
+      DrawingKit::smoothOpen(QPolygonF{{462, 650}, {486, 668}, {516, 668}, {540, 650}});
   FernKit::paintRootFringe(painter, base, 34, 80, kRoot, 81);
   FernKit::paintShortRhizome(painter, {500, 616}, 40, 52, kStalk.darker(115), kScale.darker(140),
                              82);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "BotanyKit.h"
+#include "DrawingKit.h"
 #include "FernKit.h"
 
 namespace sylvenor::draw {
@@ -46,14 +47,14 @@ void MaleFernDrawing::paintPinna(QPainter& painter, const QPainterPath& midrib, 
   const QColor colour = turned ? kUnderside : kLeaf;
   painter.fillPath(blade.outline.translated(1.2, 1.8), QColor(0, 0, 0, 40));
   painter.fillPath(blade.outline, colour);
-  BotanyKit::outline(painter, blade.outline, colour.darker(160), 0.55);
-  BotanyKit::line(painter, midrib, colour.lighter(turned ? 90 : 130), 0.9);
-  const bool fine = BotanyKit::detailed(painter);
+  DrawingKit::outline(painter, blade.outline, colour.darker(160), 0.55);
+  DrawingKit::outline(painter, midrib, colour.lighter(turned ? 90 : 130), 0.9);
+  const bool fine = DrawingKit::isEnlarged(painter);
   if (!turned) {
     if (!fine) return;
     for (const QLineF& vein : blade.lobeVeins) {
-      BotanyKit::line(painter, BotanyKit::curve(vein.p1(), vein.center(), vein.p2()),
-                      colour.lighter(120), 0.4);
+      DrawingKit::outline(painter, BotanyKit::curve(vein.p1(), vein.center(), vein.p2()),
+                          colour.lighter(120), 0.4);
     }
     return;
   }
@@ -104,13 +105,13 @@ void MaleFernDrawing::paintFrond(QPainter& painter, const Frond& frond) {
                               top + BotanyKit::polar(tipAngle, 24)),
              5, frond.turned);
   BotanyKit::paintStem(painter, spine, 9, 2.5, frond.turned ? kStalk.lighter(115) : kStalk);
-  FernKit::paintScales(painter, spine, 10, BotanyKit::detailed(painter) ? 50 : 26, kScale,
+  FernKit::paintScales(painter, spine, 10, DrawingKit::isEnlarged(painter) ? 50 : 26, kScale,
                        unsigned(frond.length));
 }
 
 void MaleFernDrawing::paintRhizome(QPainter& painter) {
   const QPainterPath base =
-      BotanyKit::through(QPolygonF{{440, 640}, {475, 662}, {525, 664}, {565, 642}});
+      DrawingKit::smoothOpen(QPolygonF{{440, 640}, {475, 662}, {525, 664}, {565, 642}});
   FernKit::paintRootFringe(painter, base, 40, 72, kRoot, 71);
   FernKit::paintShortRhizome(painter, {499, 614}, 58, 60, kRhizome, kScale.darker(150), 72);
 }

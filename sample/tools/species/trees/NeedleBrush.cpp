@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "BotanyKit.h"
+#include "DrawingKit.h"
 
 namespace sylvenor::draw {
 
@@ -76,15 +77,15 @@ void NeedleBrush::paintFarSide(QPainter& painter) const { paint(painter, false);
 void NeedleBrush::paintNearSide(QPainter& painter) const { paint(painter, true); }
 
 void NeedleBrush::paint(QPainter& painter, bool nearSide) const {
-  const bool fine = BotanyKit::detailed(painter);
+  const bool fine = DrawingKit::isEnlarged(painter);
   for (const Needle& needle : needles_) {
     if ((needle.depth >= 0) != nearSide) continue;
     const qreal shade = needle.depth < 0 ? 1.0 + 0.45 * -needle.depth : 1.0 - 0.08 * needle.depth;
     const QColor colour = needle.colour.darker(int(100 * shade));
     painter.fillPath(needle.shape, colour);
-    BotanyKit::outline(painter, needle.shape, colour.darker(150), width_ * 0.16);
+    DrawingKit::outline(painter, needle.shape, colour.darker(150), width_ * 0.16);
     if (nearSide || fine) {
-      BotanyKit::line(painter, needle.midline, colour.lighter(fine ? 128 : 118), width_ * 0.28);
+      DrawingKit::outline(painter, needle.midline, colour.lighter(fine ? 128 : 118), width_ * 0.28);
     }
   }
   for (const Sheath& sheath : sheaths_) {

@@ -11,6 +11,7 @@
 #include "AcornPainter.h"
 #include "BotanyKit.h"
 #include "ConiferParts.h"
+#include "DrawingKit.h"
 
 namespace sylvenor::draw {
 
@@ -81,10 +82,8 @@ void OakDrawing::paintLeaf(QPainter& painter, const QPainterPath& twig, const Le
     return QPointF(p.x(), p.y() + leaf.bend * std::pow(p.x() / leaf.length, 2) * leaf.length);
   };
   for (QPointF& point : outline) point = bent(point);
-  QTransform placement;
-  placement.translate(base.x(), base.y());
-  placement.rotate(leaf.angle);
-  QPainterPath shape = BotanyKit::through(outline);
+  const QTransform placement = BotanyKit::placement(base, leaf.angle);
+  QPainterPath shape = DrawingKit::smoothOpen(outline);
   shape.closeSubpath();
   shape = placement.map(shape);
   BotanyKit::castShadow(painter, shape, QPointF(5, 8));
@@ -97,24 +96,21 @@ void OakDrawing::paintLeaf(QPainter& painter, const QPainterPath& twig, const Le
   for (const QPointF& tip : veinTips) {
     const QPointF from = bent({tip.x() - leaf.length * 0.1, 0});
     const QPointF to = bent(tip);
-    BotanyKit::line(
+    DrawingKit::outline(
         painter,
         placement.map(BotanyKit::curve(from, (from + to) / 2 + QPointF(leaf.length * 0.03, 0), to)),
         kVein, 1.1);
   }
   painter.restore();
-  BotanyKit::line(painter, midrib, kVein, 2.4);
-  BotanyKit::outline(painter, shape, colour.darker(170), 0.9);
+  DrawingKit::outline(painter, midrib, kVein, 2.4);
+  DrawingKit::outline(painter, shape, colour.darker(170), 0.9);
 }
 
 void OakDrawing::paintTwig(QPainter& painter, const QPainterPath& twig) {
   BotanyKit::paintStem(painter, twig, 20, 10, kBark);
   ConiferParts::paintMarks(painter, twig, 18, 26, QColor(196, 182, 150), 101);
-  ConiferParts::paintCutEnd(painter, twig.pointAtPercent(0),
-                            BotanyKit::angleOf(BotanyKit::tangentAt(twig, 0)), 20,
-                            kBark.darker(120));
-  ConiferParts::paintBuds(painter, twig.pointAtPercent(1),
-                          BotanyKit::angleOf(BotanyKit::tangentAt(twig, 1)), 20, kBud);
+  ConiferParts::paintCutEnd(painter, twig, 20, kBark.darker(120));
+  ConiferParts::paintBuds(painter, twig, 20, kBud);
 }
 
 void OakDrawing::paintAcorns(QPainter& painter, const QPainterPath& twig) {

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "BotanyKit.h"
+#include "DrawingKit.h"
 
 namespace sylvenor::draw {
 
@@ -132,8 +133,8 @@ void OpenConePainter::paintInnerFace(QPainter& painter, const Plate& plate,
   QPainterPath rim(onPlate(plate, 0.84, -0.34));
   rim.quadTo(onPlate(plate, 1.0, -0.16), onPlate(plate, 1.03, 0));
   rim.quadTo(onPlate(plate, 1.0, 0.16), onPlate(plate, 0.84, 0.34));
-  BotanyKit::line(painter, rim, kShield.darker(140), plate.size * 0.07);
-  BotanyKit::outline(painter, face, kEdge, 0.9);
+  DrawingKit::outline(painter, rim, kShield.darker(140), plate.size * 0.07);
+  DrawingKit::outline(painter, face, kEdge, 0.9);
 }
 
 void OpenConePainter::paintOuterFace(QPainter& painter, const Plate& plate,
@@ -145,13 +146,13 @@ void OpenConePainter::paintOuterFace(QPainter& painter, const Plate& plate,
   painter.fillPath(face, gradient);
   const QPainterPath shield = outline(plate, kShieldShape);
   const QColor shieldColour =
-      BotanyKit::mixed(kShield.darker(220), kShield.lighter(110), plate.light);
+      DrawingKit::blend(kShield.darker(220), kShield.lighter(110), plate.light);
   painter.fillPath(shield, shieldColour);
-  BotanyKit::outline(painter, shield, kEdge, 0.6);
+  DrawingKit::outline(painter, shield, kEdge, 0.6);
   painter.setPen(Qt::NoPen);
   painter.setBrush(shieldColour.darker(160));
   painter.drawEllipse(onPlate(plate, 0.9, 0), plate.size * 0.05, plate.size * 0.05);
-  BotanyKit::outline(painter, face, kEdge, 0.9);
+  DrawingKit::outline(painter, face, kEdge, 0.9);
 }
 
 void OpenConePainter::paintSeed(QPainter& painter, const Plate& plate, qreal across) const {
@@ -164,19 +165,19 @@ void OpenConePainter::paintSeed(QPainter& painter, const Plate& plate, qreal acr
   wing.closeSubpath();
   painter.fillPath(wing, QColor(240, 218, 174, 235));
   for (int k = -1; k <= 1; ++k) {
-    BotanyKit::line(painter,
-                    BotanyKit::curve(onPlate(plate, 0.32, across + k * 0.03),
-                                     onPlate(plate, 0.6, across + k * 0.06 + lean * 0.5),
-                                     onPlate(plate, 0.84, across + k * 0.05 + lean)),
-                    QColor(150, 105, 60, 150), 0.5);
+    DrawingKit::outline(painter,
+                        BotanyKit::curve(onPlate(plate, 0.32, across + k * 0.03),
+                                         onPlate(plate, 0.6, across + k * 0.06 + lean * 0.5),
+                                         onPlate(plate, 0.84, across + k * 0.05 + lean)),
+                        QColor(150, 105, 60, 150), 0.5);
   }
-  BotanyKit::outline(painter, wing, QColor(110, 70, 36), 1.1);
+  DrawingKit::outline(painter, wing, QColor(110, 70, 36), 1.1);
   const QPointF centre = onPlate(plate, 0.21, across);
   const QPointF axis = onPlate(plate, 0.3, across) - onPlate(plate, 0.12, across);
   QPainterPath seed =
       BotanyKit::spindle(centre - axis * 0.5, centre, centre + axis * 0.5, plate.size * 0.19);
   painter.fillPath(seed, QColor(56, 34, 20));
-  BotanyKit::outline(painter, seed, QColor(30, 18, 10), 0.6);
+  DrawingKit::outline(painter, seed, QColor(30, 18, 10), 0.6);
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(255, 235, 200, 110));
   painter.drawEllipse(centre - axis * 0.12, plate.size * 0.025, plate.size * 0.02);
@@ -186,9 +187,9 @@ void OpenConePainter::paintPlate(QPainter& painter, const Plate& plate) const {
   const QPointF thickness = project(plate.facing * float(-plate.size * 0.1));
   painter.fillPath(outline(plate, kScaleShape).translated(thickness), kEdge);
   if (plate.innerFaceSeen) {
-    paintInnerFace(painter, plate, BotanyKit::mixed(kInner.darker(200), kInner, plate.light));
+    paintInnerFace(painter, plate, DrawingKit::blend(kInner.darker(200), kInner, plate.light));
   } else {
-    paintOuterFace(painter, plate, BotanyKit::mixed(kOuter.darker(200), kOuter, plate.light));
+    paintOuterFace(painter, plate, DrawingKit::blend(kOuter.darker(200), kOuter, plate.light));
   }
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "BotanyKit.h"
+#include "DrawingKit.h"
 #include "PoppyFlowerPainter.h"
 
 namespace sylvenor::draw {
@@ -59,24 +60,22 @@ void PoppyDrawing::paintLeaf(QPainter& painter, const Leaf& leaf) {
   for (QPointF& point : outline) {
     point.ry() += leaf.bend * std::pow(point.x() / leaf.length, 2) * leaf.length;
   }
-  QTransform placement;
-  placement.translate(kFoot.x(), kFoot.y());
-  placement.rotate(leaf.angle);
-  QPainterPath shape = BotanyKit::through(placement.map(outline));
+  const QTransform placement = BotanyKit::placement(kFoot, leaf.angle);
+  QPainterPath shape = DrawingKit::smoothOpen(placement.map(outline));
   shape.closeSubpath();
   BotanyKit::castShadow(painter, shape, QPointF(4, 6));
   BotanyKit::paintOrgan(painter, shape, kLeaf.darker(100 + int(leaf.seed) * 3), 0.9);
   const QPainterPath midrib =
       placement.map(BotanyKit::curve({0, 0}, {leaf.length * 0.5, leaf.bend * 0.25 * leaf.length},
                                      {leaf.length * 0.95, leaf.bend * 0.9 * leaf.length}));
-  BotanyKit::line(painter, midrib, kLeaf.lighter(140), 2.2);
-  if (!BotanyKit::detailed(painter)) return;
+  DrawingKit::outline(painter, midrib, kLeaf.lighter(140), 2.2);
+  if (!DrawingKit::isEnlarged(painter)) return;
   std::mt19937 random(leaf.seed + 40);
   for (int i = 0; i < 60; ++i) {
     const qreal t = BotanyKit::uniform(random, 0, 1);
     const QPointF root = shape.pointAtPercent(t);
     const QPointF tip = root - BotanyKit::normalAt(shape, t) * 5;
-    BotanyKit::line(painter, BotanyKit::curve(root, (root + tip) / 2, tip), kHair, 0.6);
+    DrawingKit::outline(painter, BotanyKit::curve(root, (root + tip) / 2, tip), kHair, 0.6);
   }
 }
 
@@ -84,7 +83,7 @@ void PoppyDrawing::paintLeaf(QPainter& painter, const Leaf& leaf) {
 void PoppyDrawing::paintHairyStem(QPainter& painter, const QPainterPath& spine, qreal startWidth,
                                   qreal endWidth, unsigned seed) {
   std::mt19937 random(seed);
-  const int hairs = int(spine.length() / (BotanyKit::detailed(painter) ? 5 : 8));
+  const int hairs = int(spine.length() / (DrawingKit::isEnlarged(painter) ? 5 : 8));
   for (int i = 0; i < hairs; ++i) {
     const qreal t = (i + BotanyKit::uniform(random, 0, 1)) / hairs;
     const qreal side = i % 2 ? 1 : -1;
@@ -93,7 +92,7 @@ void PoppyDrawing::paintHairyStem(QPainter& painter, const QPainterPath& spine, 
     const QPointF root = spine.pointAtPercent(t) + normal * (width * 0.4);
     const QPointF tip = root + normal * BotanyKit::uniform(random, 8, 13) +
                         BotanyKit::tangentAt(spine, t) * BotanyKit::uniform(random, 0, 3);
-    BotanyKit::line(painter, BotanyKit::curve(root, (root + tip) / 2, tip), kHair, 1.0);
+    DrawingKit::outline(painter, BotanyKit::curve(root, (root + tip) / 2, tip), kHair, 1.0);
   }
   BotanyKit::paintStem(painter, spine, startWidth, endWidth, kStem);
 }

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "BotanyKit.h"
+#include "DrawingKit.h"
 
 namespace sylvenor::draw {
 
@@ -36,7 +37,7 @@ QPainterPath PoppyFlowerPainter::petal(qreal radius, qreal spread, qreal seed) {
     points << polarAround(phi, radius * (0.94 + 0.05 * std::cos(phi / spread * kPi / 2) + crinkle));
   }
   points << polarAround(spread * 0.92, radius * 0.5) << QPointF(radius * 0.05, radius * 0.07);
-  QPainterPath path = BotanyKit::through(points);
+  QPainterPath path = DrawingKit::smoothOpen(points);
   path.closeSubpath();
   return path;
 }
@@ -55,10 +56,10 @@ void PoppyFlowerPainter::paintPetal(QPainter& painter, qreal radius, qreal angle
   silk.setColorAt(1, kScarlet.lighter(112));
   painter.fillPath(shape, silk);
   painter.setClipPath(shape);
-  const bool fine = BotanyKit::detailed(painter);
+  const bool fine = DrawingKit::isEnlarged(painter);
   for (int i = -8; i <= 8; ++i) {
     const qreal phi = i * spread / 8.5;
-    BotanyKit::line(
+    DrawingKit::outline(
         painter,
         BotanyKit::curve(polarAround(phi * 0.5, radius * 0.12),
                          polarAround(phi * 0.8 + 3, radius * 0.55), polarAround(phi, radius)),
@@ -70,22 +71,22 @@ void PoppyFlowerPainter::paintPetal(QPainter& painter, qreal radius, qreal angle
   spot.cubicTo(polarAround(spread * 0.5, radius * 0.36), polarAround(spread * 0.45, radius * 0.2),
                QPointF(radius * 0.08, radius * 0.06));
   spot.closeSubpath();
-  BotanyKit::outline(painter, spot, QColor(255, 240, 230, 70), radius * 0.025);
+  DrawingKit::outline(painter, spot, QColor(255, 240, 230, 70), radius * 0.025);
   painter.fillPath(spot, kSpot);
   painter.setClipping(false);
-  BotanyKit::outline(painter, shape, QColor(140, 8, 10), 1.0);
+  DrawingKit::outline(painter, shape, QColor(140, 8, 10), 1.0);
   painter.restore();
 }
 
 void PoppyFlowerPainter::paintStamens(QPainter& painter, qreal radius) {
   std::mt19937 random(17);
-  const bool fine = BotanyKit::detailed(painter);
+  const bool fine = DrawingKit::isEnlarged(painter);
   for (int i = 0; i < 160; ++i) {
     const qreal angle = BotanyKit::uniform(random, 0, 360);
     const qreal reach = radius * BotanyKit::uniform(random, 0.2, 0.33);
     const QPointF from = polarAround(angle, radius * 0.12);
     const QPointF to = polarAround(angle + BotanyKit::uniform(random, -8, 8), reach);
-    BotanyKit::line(painter, BotanyKit::curve(from, (from + to) / 2, to), kStamen, 1.0);
+    DrawingKit::outline(painter, BotanyKit::curve(from, (from + to) / 2, to), kStamen, 1.0);
     painter.save();
     painter.translate(to);
     painter.rotate(angle);
@@ -153,7 +154,7 @@ void PoppyFlowerPainter::paintBud(QPainter& painter, QPointF attachment, qreal a
     const qreal x = side * length * 0.34 * std::pow(std::sin(kPi * s), 0.6) * (1 - 0.15 * s);
     points << QPointF(x, s * length);
   }
-  QPainterPath body = BotanyKit::through(points);
+  QPainterPath body = DrawingKit::smoothOpen(points);
   body.closeSubpath();
   BotanyKit::castShadow(painter, body, QPointF(4, 6));
   QLinearGradient gradient(QPointF(-length * 0.34, 0), QPointF(length * 0.34, 0));
@@ -164,20 +165,20 @@ void PoppyFlowerPainter::paintBud(QPainter& painter, QPointF attachment, qreal a
   painter.fillPath(BotanyKit::spindle({length * 0.02, length * 0.62}, {length * 0.06, length * 0.8},
                                       {length * 0.02, length * 0.95}, length * 0.05),
                    kScarlet);
-  BotanyKit::line(painter,
-                  BotanyKit::curve({0, length * 0.05}, {length * 0.06, length * 0.5},
-                                   {length * 0.02, length * 0.97}),
-                  kBud.darker(170), 1.0);
-  BotanyKit::outline(painter, body, kBud.darker(190), 0.9);
+  DrawingKit::outline(painter,
+                      BotanyKit::curve({0, length * 0.05}, {length * 0.06, length * 0.5},
+                                       {length * 0.02, length * 0.97}),
+                      kBud.darker(170), 1.0);
+  DrawingKit::outline(painter, body, kBud.darker(190), 0.9);
   std::mt19937 random(23);
-  const int hairs = BotanyKit::detailed(painter) ? 90 : 55;
+  const int hairs = DrawingKit::isEnlarged(painter) ? 90 : 55;
   for (int i = 0; i < hairs; ++i) {
     const qreal t = BotanyKit::uniform(random, 0.02, 0.98);
     const QPointF root = body.pointAtPercent(t);
     const QPointF outward = -BotanyKit::normalAt(body, t);
     const QPointF tip = root + outward * (length * BotanyKit::uniform(random, 0.08, 0.15)) +
                         QPointF(0, length * 0.03);
-    BotanyKit::line(painter, BotanyKit::curve(root, (root + tip) / 2, tip), kHair, 1.0);
+    DrawingKit::outline(painter, BotanyKit::curve(root, (root + tip) / 2, tip), kHair, 1.0);
   }
   painter.restore();
 }
@@ -191,7 +192,7 @@ void PoppyFlowerPainter::paintCapsule(QPainter& painter, QPointF base, qreal hei
   for (auto point = right.crbegin(); point != right.crend(); ++point) {
     outline << base + QPointF(-point->x(), point->y());
   }
-  QPainterPath body = BotanyKit::through(outline);
+  QPainterPath body = DrawingKit::smoothOpen(outline);
   body.closeSubpath();
   BotanyKit::castShadow(painter, body, QPointF(5, 7));
   QLinearGradient gradient(base + QPointF(-h * 0.3, 0), base + QPointF(h * 0.3, 0));
@@ -202,14 +203,14 @@ void PoppyFlowerPainter::paintCapsule(QPainter& painter, QPointF base, qreal hei
   painter.save();
   painter.setClipPath(body);
   for (qreal across : {-0.6, -0.3, 0.0, 0.3, 0.6}) {
-    BotanyKit::line(painter,
-                    BotanyKit::curve(base + QPointF(across * h * 0.1, 0),
-                                     base + QPointF(across * h * 0.36, -h * 0.55),
-                                     base + QPointF(across * h * 0.22, -h * 0.95)),
-                    kRipe.darker(125), 0.9);
+    DrawingKit::outline(painter,
+                        BotanyKit::curve(base + QPointF(across * h * 0.1, 0),
+                                         base + QPointF(across * h * 0.36, -h * 0.55),
+                                         base + QPointF(across * h * 0.22, -h * 0.95)),
+                        kRipe.darker(125), 0.9);
   }
   painter.restore();
-  BotanyKit::outline(painter, body, kRipe.darker(200), 0.9);
+  DrawingKit::outline(painter, body, kRipe.darker(200), 0.9);
   const QPointF top = base + QPointF(0, -h * 0.95);
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(50, 36, 24));

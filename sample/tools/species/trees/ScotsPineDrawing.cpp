@@ -2,13 +2,12 @@
 
 #include <QPainter>
 #include <algorithm>
-#include <iterator>
 #include <vector>
 
 #include "BotanyKit.h"
 #include "ConePainter.h"
+#include "ConiferBranch.h"
 #include "ConiferParts.h"
-#include "NeedleBrush.h"
 #include "OpenConePainter.h"
 
 namespace sylvenor::draw {
@@ -21,15 +20,6 @@ const QColor kBud(160, 82, 50);
 
 constexpr qreal kBarkEnd = 0.42;  // where the orange bark of the old wood gives way
 
-struct Shoot {
-  QPainterPath spine;
-  qreal startWidth;
-  qreal endWidth;
-  qreal needlesFrom;
-  int bundles;
-  unsigned seed;
-};
-
 // The old branch and its leading shoot are one axis, so that the wood runs on unbroken.
 QPainterPath leader() {
   QPainterPath spine({40, 560});
@@ -39,7 +29,7 @@ QPainterPath leader() {
 }
 
 // The leader comes first; the side shoots leave it where last year's growth ended.
-std::vector<Shoot> shoots() {
+std::vector<ConiferShoot> shoots() {
   return {
       {leader(), 50, 8, 0.55, 190, 11},
       {BotanyKit::curve({290, 462}, {330, 330}, {400, 200}, {470, 95}), 16, 7, 0.18, 130, 12},
@@ -47,11 +37,8 @@ std::vector<Shoot> shoots() {
   };
 }
 
-NeedleShoot needlesOf(const Shoot& shoot) {
+NeedleShoot needles() {
   NeedleShoot needles;
-  needles.spine = shoot.spine;
-  needles.from = shoot.needlesFrom;
-  needles.bundles = shoot.bundles;
   needles.perBundle = 2;
   needles.length = 125;
   needles.width = 3.6;
@@ -59,9 +46,19 @@ NeedleShoot needlesOf(const Shoot& shoot) {
   needles.bend = 0.07;
   needles.colour = kNeedles;
   needles.fork = 13;
-  needles.stemWidth = std::min(16.0, shoot.startWidth * 0.7);
-  needles.seed = shoot.seed;
   return needles;
+}
+
+// The old wood keeps its flaking bark up to where the young wood begins.
+void paintWood(QPainter& painter, const ConiferShoot& shoot, bool isLeader) {
+  if (isLeader) {
+    ConiferParts::paintFlakingBark(painter, shoot.spine, shoot.startWidth, shoot.endWidth, kBarkEnd,
+                                   kYoungWood, shoot.seed);
+  } else {
+    BotanyKit::paintStem(painter, shoot.spine, shoot.startWidth, shoot.endWidth, kYoungWood);
+  }
+  const QPainterPath young = isLeader ? BotanyKit::part(shoot.spine, kBarkEnd, 1) : shoot.spine;
+  ConiferParts::paintMarks(painter, young, 16, 60, kYoungWood.darker(125), shoot.seed);
 }
 
 void paintClosedCone(QPainter& painter) {
@@ -77,46 +74,24 @@ void paintClosedCone(QPainter& painter) {
   look.twist = 70;
   look.colour = QColor(150, 128, 98);
   look.gloss = 0.12;
-  QTransform placement;
-  placement.translate(535, 382);
-  placement.rotate(38);
-  ConePainter(look, placement).paint(painter);
+  ConePainter(look, BotanyKit::placement({535, 382}, 38)).paint(painter);
 }
 
 void paintOpenCone(QPainter& painter) {
   const QPointF joint(735, 407);
   BotanyKit::paintStem(painter, BotanyKit::curve(joint, {735, 430}, {728, 450}), 9, 8, kYoungWood);
-  QTransform placement;
-  placement.translate(728, 448);
-  placement.rotate(8);
-  OpenConePainter(200, 86, placement).paint(painter);
+  OpenConePainter(200, 86, BotanyKit::placement({728, 448}, 8)).paint(painter);
 }
 
 }  // namespace
 
 void ScotsPineDrawing::paint(QPainter& painter) {
-  const std::vector<Shoot> all = shoots();
-  std::vector<NeedleBrush> brushes;
-  for (const Shoot& shoot : all) brushes.emplace_back(needlesOf(shoot));
-  for (const NeedleBrush& brush : brushes) brush.paintFarSide(painter);
-  for (auto shoot = all.rbegin(); shoot != all.rend(); ++shoot) {
-    const bool isLeader = shoot == std::prev(all.rend());
-    if (isLeader) {
-      ConiferParts::paintFlakingBark(painter, shoot->spine, shoot->startWidth, shoot->endWidth,
-                                     kBarkEnd, kYoungWood, shoot->seed);
-    } else {
-      BotanyKit::paintStem(painter, shoot->spine, shoot->startWidth, shoot->endWidth, kYoungWood);
-    }
-    const QPainterPath young = isLeader ? BotanyKit::part(shoot->spine, kBarkEnd, 1) : shoot->spine;
-    ConiferParts::paintMarks(painter, young, 16, 60, kYoungWood.darker(125), shoot->seed);
-    ConiferParts::paintBuds(painter, shoot->spine.pointAtPercent(1),
-                            BotanyKit::angleOf(BotanyKit::tangentAt(shoot->spine, 1)), 26, kBud);
-  }
-  const QPainterPath main = leader();
-  ConiferParts::paintCutEnd(painter, main.pointAtPercent(0),
-                            BotanyKit::angleOf(BotanyKit::tangentAt(main, 0)), 50,
-                            QColor(170, 80, 45));
-  for (const NeedleBrush& brush : brushes) brush.paintNearSide(painter);
+  const ConiferBranch branch(shoots(), needles(),
+                             [](qreal width) { return std::min(16.0, width * 0.7); });
+  branch.paintFarNeedles(painter);
+  branch.paintWood(painter, paintWood, 26, kBud);
+  branch.paintCutEnd(painter, QColor(170, 80, 45));
+  branch.paintNearNeedles(painter);
   paintClosedCone(painter);
   paintOpenCone(painter);
 }

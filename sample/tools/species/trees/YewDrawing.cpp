@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "BotanyKit.h"
+#include "ConiferBranch.h"
 #include "ConiferParts.h"
+#include "DrawingKit.h"
 
 namespace sylvenor::draw {
 
@@ -20,19 +22,10 @@ const QColor kOldTwig(122, 84, 56);
 const QColor kAril(214, 34, 40);
 const QColor kSeed(70, 62, 40);
 
-struct Shoot {
-  QPainterPath spine;
-  qreal startWidth;
-  qreal endWidth;
-  qreal needlesFrom;
-  int pairs;
-  unsigned seed;
-};
-
 // Last year's wood is brown; this year's shoots are still green.
 QPainterPath oldWood() { return BotanyKit::curve({110, 600}, {250, 540}, {380, 470}, {480, 418}); }
 
-std::vector<Shoot> shoots() {
+std::vector<ConiferShoot> shoots() {
   return {
       {BotanyKit::curve({470, 424}, {600, 350}, {740, 270}, {880, 215}), 10, 5, 0.04, 24, 50},
       {BotanyKit::curve({232, 545}, {270, 460}, {320, 390}, {400, 320}), 9, 5, 0.1, 13, 51},
@@ -74,16 +67,16 @@ void YewDrawing::paintNeedle(QPainter& painter, QPointF base, qreal angle, qreal
   const QPainterPath midrib =
       BotanyKit::curve(spine.pointAtPercent(0.1), control, spine.pointAtPercent(0.86));
   if (underside) {
-    if (!BotanyKit::detailed(painter)) return;
-    BotanyKit::line(painter, midrib.translated(BotanyKit::polar(angle + 90, length * 0.025)),
-                    QColor(170, 184, 104), length * 0.025);
-    BotanyKit::line(painter, midrib.translated(BotanyKit::polar(angle - 90, length * 0.025)),
-                    QColor(170, 184, 104), length * 0.025);
+    if (!DrawingKit::isEnlarged(painter)) return;
+    DrawingKit::outline(painter, midrib.translated(BotanyKit::polar(angle + 90, length * 0.025)),
+                        QColor(170, 184, 104), length * 0.025);
+    DrawingKit::outline(painter, midrib.translated(BotanyKit::polar(angle - 90, length * 0.025)),
+                        QColor(170, 184, 104), length * 0.025);
     return;
   }
-  BotanyKit::line(painter, midrib, colour.lighter(150), length * 0.016);
-  BotanyKit::line(painter, midrib.translated(BotanyKit::polar(angle - 90, length * 0.02)),
-                  QColor(255, 255, 255, 45), length * 0.018);
+  DrawingKit::outline(painter, midrib, colour.lighter(150), length * 0.016);
+  DrawingKit::outline(painter, midrib.translated(BotanyKit::polar(angle - 90, length * 0.02)),
+                      QColor(255, 255, 255, 45), length * 0.018);
 }
 
 void YewDrawing::paintNeedleRows(QPainter& painter, const QPainterPath& spine, qreal from,
@@ -121,7 +114,7 @@ void YewDrawing::paintAril(QPainter& painter, QPointF joint, qreal angle) {
   flesh.setColorAt(0.5, kAril);
   flesh.setColorAt(1, kAril.darker(170));
   painter.fillPath(body, flesh);
-  BotanyKit::outline(painter, body, kAril.darker(220), 0.9);
+  DrawingKit::outline(painter, body, kAril.darker(220), 0.9);
   const QPointF mouth(0, height * 0.8);
   painter.setPen(QPen(kAril.lighter(125), 1.6));
   painter.setBrush(kAril.darker(170));
@@ -144,18 +137,16 @@ void YewDrawing::paint(QPainter& painter) {
   painter.translate(-40, -30);
   painter.scale(1.06, 1.06);
   const QPainterPath main = oldWood();
-  const std::vector<Shoot> side = shoots();
-  for (const Shoot& shoot : side) {
-    paintNeedleRows(painter, shoot.spine, shoot.needlesFrom, shoot.pairs, shoot.seed);
+  const std::vector<ConiferShoot> side = shoots();
+  for (const ConiferShoot& shoot : side) {
+    paintNeedleRows(painter, shoot.spine, shoot.needlesFrom, shoot.needles, shoot.seed);
   }
-  for (const Shoot& shoot : side) {
+  for (const ConiferShoot& shoot : side) {
     BotanyKit::paintStem(painter, shoot.spine, shoot.startWidth, shoot.endWidth, kYoungShoot);
   }
   BotanyKit::paintStem(painter, main, 17, 10, kOldTwig);
   ConiferParts::paintMarks(painter, main, 17, 30, kOldTwig.darker(140), 55);
-  ConiferParts::paintCutEnd(painter, main.pointAtPercent(0),
-                            BotanyKit::angleOf(BotanyKit::tangentAt(main, 0)), 17,
-                            kOldTwig.darker(120));
+  ConiferParts::paintCutEnd(painter, main, 17, kOldTwig.darker(120));
   paintAril(painter, main.pointAtPercent(0.72), 96);
   paintAril(painter, side[0].spine.pointAtPercent(0.3), 75);
   paintAril(painter, side[2].spine.pointAtPercent(0.5), 112);

@@ -18,6 +18,15 @@ int stepsFor(qreal t0, qreal t1) {
 BodyShape::BodyShape(const Spine& spine, const Profile& negativeSide, const Profile& positiveSide)
     : spine_(spine), negative_(negativeSide), positive_(positiveSide) {}
 
+BodyShape BodyShape::symmetric(const QPainterPath& centreLine,
+                               const std::vector<QPointF>& halfWidth) {
+  const Spine spine(centreLine);
+  std::vector<QPointF> knots;
+  for (const QPointF& knot : halfWidth) knots.emplace_back(knot.x() / spine.length(), knot.y());
+  const Profile width(knots);
+  return BodyShape(spine, width, width);
+}
+
 qreal BodyShape::halfWidth(qreal t, qreal v) const {
   return std::max(0.0, v < 0 ? negative_(t) : positive_(t));
 }

@@ -16,6 +16,9 @@ namespace sylvenor::draw {
 class BodyShape {
  public:
   BodyShape(const Spine& spine, const Profile& negativeSide, const Profile& positiveSide);
+  // A body as wide on both sides, from knots of (distance along the centre line in canvas
+  // units, half-width).
+  static BodyShape symmetric(const QPainterPath& centreLine, const std::vector<QPointF>& halfWidth);
 
   const Spine& spine() const { return spine_; }
   qreal length() const { return spine_.length(); }

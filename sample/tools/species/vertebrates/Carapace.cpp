@@ -259,12 +259,12 @@ void Carapace::paintScute(QPainter& painter, const Scute& scute, int index, cons
   const QPainterPath shape = visiblePart(scute, 1.0);
   if (shape.boundingRect().width() < 1.0) return;
   const qreal lit = light(scute);
-  const QColor base = SkinShading::mix(horn.darker(170), horn.lighter(115), lit);
+  const QColor base = SkinShading::blend(horn.darker(170), horn.lighter(115), lit);
   painter.fillPath(shape, base);
   painter.save();
   painter.setClipPath(shape);
   painter.fillPath(visiblePart(blotch(scute, index), scute.onDisc),
-                   SkinShading::mix(black, base, 0.12));
+                   SkinShading::blend(black, base, 0.12));
   if (scute.onDisc) {
     std::vector<QPointF> areola = blotch(scute, index + 5);
     painter.fillPath(visiblePart(shrunk(areola, scute.areola, 0.42), true), base.lighter(106));

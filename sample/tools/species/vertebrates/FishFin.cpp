@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "BodyShape.h"
 #include "SkinShading.h"
 
 namespace sylvenor::draw {
@@ -22,7 +23,10 @@ QPointF direction(qreal degrees) {
 
 }  // namespace
 
-FishFin::FishFin(const Shape& shape) : shape_(shape) {
+FishFin::FishFin(const Shape& shape, const BodyShape& body)
+    : shape_(shape),
+      baseStart_(body.at(shape.baseStart.x(), shape.baseStart.y())),
+      baseEnd_(body.at(shape.baseEnd.x(), shape.baseEnd.y())) {
   if (shape_.spines == 0) {
     for (int i = 0; i <= kMarginSteps; ++i) margin_.push_back(tipPoint(qreal(i) / kMarginSteps));
     return;
@@ -41,9 +45,7 @@ FishFin::FishFin(const Shape& shape) : shape_(shape) {
   }
 }
 
-QPointF FishFin::basePoint(qreal s) const {
-  return shape_.baseStart + (shape_.baseEnd - shape_.baseStart) * s;
-}
+QPointF FishFin::basePoint(qreal s) const { return baseStart_ + (baseEnd_ - baseStart_) * s; }
 
 QPointF FishFin::tipPoint(qreal s) const {
   const qreal angle = shape_.angleStart + (shape_.angleEnd - shape_.angleStart) * s;
@@ -51,9 +53,9 @@ QPointF FishFin::tipPoint(qreal s) const {
 }
 
 QPainterPath FishFin::outline() const {
-  QPainterPath path(shape_.baseStart);
+  QPainterPath path(baseStart_);
   for (const QPointF& point : margin_) path.lineTo(point);
-  path.lineTo(shape_.baseEnd);
+  path.lineTo(baseEnd_);
   path.closeSubpath();
   return path;
 }
@@ -61,12 +63,12 @@ QPainterPath FishFin::outline() const {
 void FishFin::paint(QPainter& painter) const {
   const QPointF base = basePoint(0.5);
   QLinearGradient gradient(base, base + (tipPoint(0.5) - base) * 1.1);
-  gradient.setColorAt(0.0, shape_.membrane);
-  gradient.setColorAt(1.0, shape_.edge);
+  gradient.setColorAt(0.0, shape_.colours.membrane);
+  gradient.setColorAt(1.0, shape_.colours.edge);
   const QPainterPath path = outline();
   painter.fillPath(path, gradient);
   paintRays(painter);
-  SkinShading::outline(painter, path, SkinShading::withAlpha(shape_.ray, 150), 1.1);
+  SkinShading::outline(painter, path, SkinShading::withAlpha(shape_.colours.ray, 150), 1.1);
 }
 
 void FishFin::paintRays(QPainter& painter) const {
@@ -77,7 +79,7 @@ void FishFin::paintRays(QPainter& painter) const {
     const bool spine = i < shape_.spines;
     const QPointF from = basePoint(s);
     const QPointF to = spine ? from + (tipPoint(s) - from) * 0.97 : tipPoint(s);
-    painter.setPen(QPen(shape_.ray, spine ? 2.4 : 1.4, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(shape_.colours.ray, spine ? 2.4 : 1.4, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(from, to);
     if (!spine && SkinShading::isEnlarged(painter)) paintRaySegments(painter, from, to);
   }
@@ -90,7 +92,7 @@ void FishFin::paintRaySegments(QPainter& painter, QPointF from, QPointF to) cons
   const int joints = int(ray.length() / 9.0);
   const QLineF normal = ray.normalVector().unitVector();
   const QPointF across(normal.dx() * 1.6, normal.dy() * 1.6);
-  painter.setPen(QPen(SkinShading::withAlpha(shape_.ray, 120), 0.7));
+  painter.setPen(QPen(SkinShading::withAlpha(shape_.colours.ray, 120), 0.7));
   for (int j = 2; j < joints; ++j) {
     const QPointF at = ray.pointAt(qreal(j) / joints);
     painter.drawLine(at - across, at + across);

@@ -13,7 +13,10 @@ constexpr int kEdgeSteps = 40;
 
 }  // namespace
 
-FishPainter::FishPainter(const Spec& spec) : spec_(spec), body_(makeBody(spec)) {}
+FishPainter::FishPainter(const Spec& spec) : spec_(spec), body_(makeBody(spec)) {
+  for (const FishFin::Shape& fin : spec_.finsBehind) behind_.emplace_back(fin, body_);
+  for (const FishFin::Shape& fin : spec_.finsOver) over_.emplace_back(fin, body_);
+}
 
 BodyShape FishPainter::makeBody(const Spec& spec) {
   const QPointF tail = spec.snout + QPointF(spec.length, 0);
@@ -21,10 +24,6 @@ BodyShape FishPainter::makeBody(const Spec& spec) {
   QPainterPath line(spec.snout);
   line.quadTo(middle, tail);
   return BodyShape(Spine(line), spec.back, spec.belly);
-}
-
-void FishPainter::addFin(Layer layer, const FishFin::Shape& fin) {
-  (layer == Layer::Behind ? behind_ : over_).emplace_back(fin);
 }
 
 void FishPainter::paint(QPainter& painter) const {
@@ -41,7 +40,7 @@ QColor FishPainter::colourAcross(qreal v) const {
   for (std::size_t i = 1; i < stops.size(); ++i) {
     if (v <= stops[i].first) {
       const qreal f = (v - stops[i - 1].first) / (stops[i].first - stops[i - 1].first);
-      return SkinShading::mix(stops[i - 1].second, stops[i].second, f);
+      return SkinShading::blend(stops[i - 1].second, stops[i].second, f);
     }
   }
   return stops.back().second;
@@ -51,12 +50,12 @@ void FishPainter::paintSkin(QPainter& painter) const {
   SkinShading::fillAcross(painter, body_, [this](qreal v) { return colourAcross(v); });
   painter.save();
   painter.setClipPath(body_.outline());
-  if (pattern_) pattern_(painter, body_);
+  if (spec_.pattern) spec_.pattern(painter, body_);
   SkinShading::sheen(painter, body_, -0.15, 0.35, QColor(255, 255, 255, 70));
   SkinShading::shadeEdges(painter, body_, QColor(20, 25, 30, 110), 0.55);
   painter.restore();
   FishScales::paint(painter, body_, scaledSkin(), spec_.scales);
-  if (markings_) markings_(painter, body_);
+  if (spec_.markings) spec_.markings(painter, body_);
   if (spec_.lateralLineColour.alpha() > 0) {
     FishScales::paintLateralLine(painter, body_, spec_.lateralLine, spec_.scales,
                                  spec_.lateralLineColour);
@@ -119,8 +118,8 @@ void FishPainter::paintHead(QPainter& painter) const {
 }
 
 void FishPainter::paintMouth(QPainter& painter) const {
-  if (mouth_) {
-    mouth_(painter, body_);
+  if (spec_.mouth) {
+    spec_.mouth(painter, body_);
     return;
   }
   const QPointF tip = body_.at(0.0, 0.0);

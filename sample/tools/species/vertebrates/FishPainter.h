@@ -21,6 +21,7 @@ namespace sylvenor::draw {
 // species gives its shape and colours and may add its own pattern and mouth.
 class FishPainter {
  public:
+  using Detail = std::function<void(QPainter&, const BodyShape&)>;
   struct Spec {
     QPointF snout;       // tip of the snout
     qreal length = 800;  // snout to the base of the tail fin
@@ -37,21 +38,16 @@ class FishPainter {
     QPointF eye;               // (t, v)
     qreal eyeRadius = 20;
     QColor iris;
-    QPointF mouthCorner;  // (t, v) of the corner of the mouth
+    QPointF mouthCorner;                     // (t, v) of the corner of the mouth
+    std::vector<FishFin::Shape> finsBehind;  // dorsal, tail and anal fins, behind the body
+    std::vector<FishFin::Shape> finsOver;    // the paired fins, over it
+    Detail pattern;                          // on the skin before the scales: spots, bars, blotches
+    Detail markings;                         // over the scales: dark marks that show through them
+    Detail mouth;                            // on the head instead of the plain mouth line
   };
-  using Detail = std::function<void(QPainter&, const BodyShape&)>;
-  enum class Layer { Behind, Over };
 
   explicit FishPainter(const Spec& spec);
 
-  QPointF at(qreal t, qreal v) const { return body_.at(t, v); }
-  void addFin(Layer layer, const FishFin::Shape& fin);
-  // Drawn on the skin before the scales: spots, bars, blotches.
-  void setPattern(Detail pattern) { pattern_ = std::move(pattern); }
-  // Drawn over the scales: dark marks that show through them.
-  void setMarkings(Detail markings) { markings_ = std::move(markings); }
-  // Drawn on the head instead of the plain mouth line.
-  void setMouth(Detail mouth) { mouth_ = std::move(mouth); }
   void paint(QPainter& painter) const;
 
  private:
@@ -70,9 +66,6 @@ class FishPainter {
   BodyShape body_;
   std::vector<FishFin> behind_;
   std::vector<FishFin> over_;
-  Detail pattern_;
-  Detail markings_;
-  Detail mouth_;
 };
 
 }  // namespace sylvenor::draw

@@ -34,7 +34,7 @@ void FishScales::paint(QPainter& painter, const BodyShape& body, const QPainterP
         const qreal across = 2.0 * body.halfWidth(t, v) / layout.rows;
         const qreal f = (v + 1.0) / 2.0;
         paintScale(tiles, body, t, v, dt * body.length(), across,
-                   SkinShading::mix(layout.rimBack, layout.rimBelly, f), layout.shine);
+                   SkinShading::blend(layout.rimBack, layout.rimBelly, f), layout.shine);
       }
     }
   }
@@ -44,10 +44,6 @@ void FishScales::paint(QPainter& painter, const BodyShape& body, const QPainterP
 void FishScales::paintScale(QPainter& painter, const BodyShape& body, qreal t, qreal v, qreal along,
                             qreal across, const QColor& rim, const QColor& shine) {
   if (across <= 0.2) return;
-  painter.save();
-  painter.translate(body.at(t, v));
-  painter.rotate(body.spine().angleAt(t));
-  painter.scale(along * kOverlap * 0.5, across * kOverlap * 0.5);
   // The centre sits a little towards the head, so that the free edge is a broad crescent.
   QRadialGradient gradient(QPointF(-0.35, 0), 1.0);
   gradient.setColorAt(0.0, Qt::transparent);
@@ -56,10 +52,8 @@ void FishScales::paintScale(QPainter& painter, const BodyShape& body, qreal t, q
   gradient.setColorAt(0.9, SkinShading::withAlpha(shine, shine.alpha() / 3));
   gradient.setColorAt(0.95, rim);
   gradient.setColorAt(1.0, SkinShading::withAlpha(rim, rim.alpha() / 2));
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(gradient);
-  painter.drawEllipse(QPointF(0, 0), 1.0, 1.0);
-  painter.restore();
+  SkinShading::fillEllipse(painter, body.at(t, v), along * kOverlap * 0.5, across * kOverlap * 0.5,
+                           body.spine().angleAt(t), gradient);
 }
 
 void FishScales::paintLateralLine(QPainter& painter, const BodyShape& body, const Profile& lineV,

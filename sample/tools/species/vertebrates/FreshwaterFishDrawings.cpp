@@ -11,29 +11,25 @@ namespace sylvenor::draw {
 
 namespace {
 
-using Layer = FishPainter::Layer;
-
-void addRoachFins(FishPainter& fish) {
-  const QColor grey(118, 126, 132, 215);
-  const QColor greyEdge(160, 165, 168, 150);
-  const QColor rayGrey(70, 76, 82);
-  const QColor red(222, 88, 44, 230);
-  const QColor redEdge(238, 128, 76, 175);
-  const QColor rayRed(168, 56, 28);
-  fish.addFin(Layer::Behind,
-              {fish.at(0.45, -0.93), fish.at(0.6, -0.93), -78, -30,
-               Profile{{0, 118}, {0.15, 122}, {0.7, 58}, {1, 28}}, 12, 0, grey, greyEdge, rayGrey});
-  fish.addFin(Layer::Behind, {fish.at(0.985, -0.96), fish.at(0.985, 0.96), -30, 30,
-                              Profile{{0, 166}, {0.2, 140}, {0.5, 64}, {0.8, 140}, {1, 166}}, 19, 0,
-                              grey, greyEdge, rayGrey});
-  fish.addFin(Layer::Behind,
-              {fish.at(0.67, 0.93), fish.at(0.79, 0.93), 74, 28,
-               Profile{{0, 84}, {0.2, 86}, {0.7, 48}, {1, 28}}, 12, 0, red, redEdge, rayRed});
-  fish.addFin(Layer::Over, {fish.at(0.44, 0.8), fish.at(0.49, 0.88), 64, 28,
-                            Profile{{0, 92}, {0.3, 88}, {1, 42}}, 9, 0, red, redEdge, rayRed});
-  fish.addFin(Layer::Over, {fish.at(0.245, 0.62), fish.at(0.255, 0.8), 30, 48,
-                            Profile{{0, 112}, {0.3, 104}, {1, 50}}, 15, 0,
-                            QColor(226, 140, 96, 210), QColor(236, 170, 128, 150), rayRed});
+void setRoachFins(FishPainter::Spec& spec) {
+  const FishFin::Colours grey{QColor(118, 126, 132, 215), QColor(160, 165, 168, 150),
+                              QColor(70, 76, 82)};
+  const FishFin::Colours red{QColor(222, 88, 44, 230), QColor(238, 128, 76, 175),
+                             QColor(168, 56, 28)};
+  spec.finsBehind = {
+      {QPointF(0.45, -0.93), QPointF(0.6, -0.93), -78, -30,
+       Profile{{0, 118}, {0.15, 122}, {0.7, 58}, {1, 28}}, 12, 0, grey},
+      {QPointF(0.985, -0.96), QPointF(0.985, 0.96), -30, 30,
+       Profile{{0, 166}, {0.2, 140}, {0.5, 64}, {0.8, 140}, {1, 166}}, 19, 0, grey},
+      {QPointF(0.67, 0.93), QPointF(0.79, 0.93), 74, 28,
+       Profile{{0, 84}, {0.2, 86}, {0.7, 48}, {1, 28}}, 12, 0, red},
+  };
+  spec.finsOver = {
+      {QPointF(0.44, 0.8), QPointF(0.49, 0.88), 64, 28, Profile{{0, 92}, {0.3, 88}, {1, 42}}, 9, 0,
+       red},
+      {QPointF(0.245, 0.62), QPointF(0.255, 0.8), 30, 48, Profile{{0, 112}, {0.3, 104}, {1, 50}},
+       15, 0, FishFin::Colours{QColor(226, 140, 96, 210), QColor(236, 170, 128, 150), red.ray}},
+  };
 }
 
 void paintRoach(QPainter& painter) {
@@ -64,9 +60,8 @@ void paintRoach(QPainter& painter) {
   spec.eyeRadius = 19;
   spec.iris = QColor(196, 38, 28);
   spec.mouthCorner = {0.035, 0.2};
-  FishPainter fish(spec);
-  addRoachFins(fish);
-  fish.paint(painter);
+  setRoachFins(spec);
+  FishPainter(spec).paint(painter);
 }
 
 // Black spots on the back and the gill cover; red ones ringed with pale halos lower down.
@@ -88,28 +83,26 @@ void paintTroutSpots(QPainter& painter, const BodyShape& body) {
   painter.restore();
 }
 
-void addTroutFins(FishPainter& fish) {
-  const QColor olive(150, 128, 80, 225);
-  const QColor oliveEdge(176, 156, 110, 170);
-  const QColor ray(96, 78, 44);
-  const QColor yellow(214, 180, 106, 225);
-  const QColor yellowEdge(230, 204, 150, 170);
-  fish.addFin(Layer::Behind,
-              {fish.at(0.4, -0.93), fish.at(0.53, -0.93), -80, -32,
-               Profile{{0, 92}, {0.2, 94}, {0.8, 52}, {1, 34}}, 13, 0, olive, oliveEdge, ray});
-  fish.addFin(Layer::Behind, {fish.at(0.79, -0.95), fish.at(0.86, -0.95), -95, -4,
-                              Profile{{0, 6}, {0.45, 30}, {1, 22}}, 0, 0, QColor(150, 118, 70),
-                              QColor(214, 104, 52), ray});
-  fish.addFin(Layer::Behind, {fish.at(0.985, -0.97), fish.at(0.985, 0.97), -22, 22,
-                              Profile{{0, 130}, {0.25, 118}, {0.5, 110}, {0.75, 118}, {1, 130}}, 19,
-                              0, olive, oliveEdge, ray});
-  fish.addFin(Layer::Behind,
-              {fish.at(0.71, 0.93), fish.at(0.8, 0.93), 78, 30,
-               Profile{{0, 80}, {0.2, 82}, {0.8, 46}, {1, 32}}, 11, 0, yellow, yellowEdge, ray});
-  fish.addFin(Layer::Over, {fish.at(0.5, 0.82), fish.at(0.55, 0.9), 62, 26,
-                            Profile{{0, 78}, {0.3, 76}, {1, 40}}, 9, 0, yellow, yellowEdge, ray});
-  fish.addFin(Layer::Over, {fish.at(0.245, 0.6), fish.at(0.255, 0.8), 30, 52,
-                            Profile{{0, 100}, {0.3, 96}, {1, 46}}, 13, 0, yellow, yellowEdge, ray});
+void setTroutFins(FishPainter::Spec& spec) {
+  const FishFin::Colours olive{QColor(150, 128, 80, 225), QColor(176, 156, 110, 170),
+                               QColor(96, 78, 44)};
+  const FishFin::Colours yellow{QColor(214, 180, 106, 225), QColor(230, 204, 150, 170), olive.ray};
+  spec.finsBehind = {
+      {QPointF(0.4, -0.93), QPointF(0.53, -0.93), -80, -32,
+       Profile{{0, 92}, {0.2, 94}, {0.8, 52}, {1, 34}}, 13, 0, olive},
+      {QPointF(0.79, -0.95), QPointF(0.86, -0.95), -95, -4, Profile{{0, 6}, {0.45, 30}, {1, 22}}, 0,
+       0, FishFin::Colours{QColor(150, 118, 70), QColor(214, 104, 52), olive.ray}},
+      {QPointF(0.985, -0.97), QPointF(0.985, 0.97), -22, 22,
+       Profile{{0, 130}, {0.25, 118}, {0.5, 110}, {0.75, 118}, {1, 130}}, 19, 0, olive},
+      {QPointF(0.71, 0.93), QPointF(0.8, 0.93), 78, 30,
+       Profile{{0, 80}, {0.2, 82}, {0.8, 46}, {1, 32}}, 11, 0, yellow},
+  };
+  spec.finsOver = {
+      {QPointF(0.5, 0.82), QPointF(0.55, 0.9), 62, 26, Profile{{0, 78}, {0.3, 76}, {1, 40}}, 9, 0,
+       yellow},
+      {QPointF(0.245, 0.6), QPointF(0.255, 0.8), 30, 52, Profile{{0, 100}, {0.3, 96}, {1, 46}}, 13,
+       0, yellow},
+  };
 }
 
 void paintTrout(QPainter& painter) {
@@ -140,10 +133,9 @@ void paintTrout(QPainter& painter) {
   spec.eyeRadius = 15;
   spec.iris = QColor(184, 142, 60);
   spec.mouthCorner = {0.12, 0.3};
-  FishPainter fish(spec);
-  fish.setPattern(paintTroutSpots);
-  addTroutFins(fish);
-  fish.paint(painter);
+  spec.pattern = paintTroutSpots;
+  setTroutFins(spec);
+  FishPainter(spec).paint(painter);
 }
 
 // Pale bean-shaped spots in loose rows along the flanks of a pike.
@@ -182,23 +174,23 @@ void paintPikeMouth(QPainter& painter, const BodyShape& body) {
   painter.restore();
 }
 
-void addPikeFins(FishPainter& fish) {
-  const QColor rust(158, 112, 62, 225);
-  const QColor rustEdge(186, 134, 82, 170);
-  const QColor ray(92, 64, 34);
-  fish.addFin(Layer::Behind,
-              {fish.at(0.72, -0.93), fish.at(0.87, -0.9), -66, -20,
-               Profile{{0, 74}, {0.3, 80}, {0.8, 56}, {1, 36}}, 16, 0, rust, rustEdge, ray});
-  fish.addFin(Layer::Behind, {fish.at(0.985, -0.97), fish.at(0.985, 0.97), -28, 28,
-                              Profile{{0, 120}, {0.25, 104}, {0.5, 72}, {0.75, 104}, {1, 120}}, 19,
-                              0, rust, rustEdge, ray});
-  fish.addFin(Layer::Behind,
-              {fish.at(0.74, 0.93), fish.at(0.88, 0.9), 66, 22,
-               Profile{{0, 70}, {0.3, 74}, {0.8, 52}, {1, 34}}, 14, 0, rust, rustEdge, ray});
-  fish.addFin(Layer::Over, {fish.at(0.5, 0.82), fish.at(0.54, 0.9), 58, 26,
-                            Profile{{0, 66}, {0.3, 64}, {1, 34}}, 9, 0, rust, rustEdge, ray});
-  fish.addFin(Layer::Over, {fish.at(0.28, 0.62), fish.at(0.29, 0.82), 28, 48,
-                            Profile{{0, 74}, {0.3, 70}, {1, 36}}, 13, 0, rust, rustEdge, ray});
+void setPikeFins(FishPainter::Spec& spec) {
+  const FishFin::Colours rust{QColor(158, 112, 62, 225), QColor(186, 134, 82, 170),
+                              QColor(92, 64, 34)};
+  spec.finsBehind = {
+      {QPointF(0.72, -0.93), QPointF(0.87, -0.9), -66, -20,
+       Profile{{0, 74}, {0.3, 80}, {0.8, 56}, {1, 36}}, 16, 0, rust},
+      {QPointF(0.985, -0.97), QPointF(0.985, 0.97), -28, 28,
+       Profile{{0, 120}, {0.25, 104}, {0.5, 72}, {0.75, 104}, {1, 120}}, 19, 0, rust},
+      {QPointF(0.74, 0.93), QPointF(0.88, 0.9), 66, 22,
+       Profile{{0, 70}, {0.3, 74}, {0.8, 52}, {1, 34}}, 14, 0, rust},
+  };
+  spec.finsOver = {
+      {QPointF(0.5, 0.82), QPointF(0.54, 0.9), 58, 26, Profile{{0, 66}, {0.3, 64}, {1, 34}}, 9, 0,
+       rust},
+      {QPointF(0.28, 0.62), QPointF(0.29, 0.82), 28, 48, Profile{{0, 74}, {0.3, 70}, {1, 36}}, 13,
+       0, rust},
+  };
 }
 
 void paintPike(QPainter& painter) {
@@ -223,11 +215,10 @@ void paintPike(QPainter& painter) {
   spec.eye = {0.16, -0.5};
   spec.eyeRadius = 13;
   spec.iris = QColor(206, 176, 70);
-  FishPainter fish(spec);
-  fish.setPattern(paintPikeBeans);
-  fish.setMouth(paintPikeMouth);
-  addPikeFins(fish);
-  fish.paint(painter);
+  spec.pattern = paintPikeBeans;
+  spec.mouth = paintPikeMouth;
+  setPikeFins(spec);
+  FishPainter(spec).paint(painter);
 }
 
 }  // namespace

@@ -5,18 +5,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "PathKit.h"
+
 namespace sylvenor::draw {
 
 namespace {
 
 // Toes curve slightly towards the inner side, as they do when a foot grips the ground.
 constexpr qreal kToeCurl = 8.0;
-
-QPainterPath disc(QPointF centre, qreal radius) {
-  QPainterPath path;
-  path.addEllipse(centre, radius, radius);
-  return path;
-}
 
 }  // namespace
 
@@ -27,7 +23,7 @@ QPointF Limb::towards(QPointF from, qreal degrees, qreal length) {
 
 QPainterPath Limb::taper(QPointF from, QPointF to, qreal fromWidth, qreal toWidth) {
   const QLineF axis(from, to);
-  if (axis.length() <= 0) return disc(from, std::max(fromWidth, toWidth) / 2);
+  if (axis.length() <= 0) return PathKit::circle(from, std::max(fromWidth, toWidth) / 2);
   const QLineF unitNormal = axis.normalVector().unitVector();
   const QPointF n(unitNormal.dx(), unitNormal.dy());
   QPainterPath body;
@@ -36,7 +32,7 @@ QPainterPath Limb::taper(QPointF from, QPointF to, qreal fromWidth, qreal toWidt
   body.lineTo(to - n * (toWidth / 2));
   body.lineTo(from - n * (fromWidth / 2));
   body.closeSubpath();
-  return body.united(disc(from, fromWidth / 2)).united(disc(to, toWidth / 2));
+  return body.united(PathKit::circle(from, fromWidth / 2)).united(PathKit::circle(to, toWidth / 2));
 }
 
 Limb::Limb(const Spec& spec) {
@@ -70,7 +66,7 @@ void Limb::addToe(const Toe& toe, const Spec& spec, qreal spread) {
     claw.closeSubpath();
     claws_.addPath(claw);
   } else if (spec.tip == Tip::Pad) {
-    pads_.addPath(disc(tip, spec.toeWidth * 1.05));
+    pads_.addPath(PathKit::circle(tip, spec.toeWidth * 1.05));
   }
 }
 

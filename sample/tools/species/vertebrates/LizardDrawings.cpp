@@ -47,6 +47,42 @@ void scatterSpots(QPainter& painter, const BodyShape& body, std::uint32_t seed, 
   }
 }
 
+// Dark dots scattered over the legs.
+struct LegDots {
+  QColor colour;
+  std::uint32_t seed;
+  int count;
+  qreal gap;
+  qreal radiusX;
+  qreal radiusY;
+};
+
+LizardPainter::ShapeDetail legPattern(const LegDots& dots) {
+  return [dots](QPainter& painter, const QPainterPath& legs) {
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(dots.colour);
+    for (const QPointF& point : Scatter::inShape(legs, dots.seed, dots.count, dots.gap)) {
+      painter.drawEllipse(point, dots.radiusX, dots.radiusY);
+    }
+    painter.restore();
+  };
+}
+
+// A back pattern is laid out from where the head ends and the tail starts, as fractions of the
+// whole length that only the finished body knows.
+using BackPattern = void (*)(QPainter&, const BodyShape&, qreal tHead, qreal tVent);
+
+void paintLizard(QPainter& painter, LizardPainter::Spec spec, BackPattern pattern) {
+  const LizardPainter lizard(spec);
+  const qreal tHead = lizard.tAt(spec.headLength);
+  const qreal tVent = lizard.tAt(spec.vent);
+  spec.pattern = [pattern, tHead, tVent](QPainter& p, const BodyShape& body) {
+    pattern(p, body, tHead, tVent);
+  };
+  LizardPainter(spec).paint(painter);
+}
+
 // Grey-brown back with a row of small dark spots, a thin pale line on each side and dark flanks
 // broken by pale spots into a net.
 void paintWallLizardPattern(QPainter& painter, const BodyShape& body, qreal tHead, qreal tVent) {
@@ -71,16 +107,6 @@ void paintWallLizardPattern(QPainter& painter, const BodyShape& body, qreal tHea
   painter.restore();
 }
 
-void paintWallLizardLegs(QPainter& painter, const QPainterPath& legs) {
-  painter.save();
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(96, 76, 56, 200));
-  for (const QPointF& point : Scatter::inShape(legs, 8, 60, 10)) {
-    painter.drawEllipse(point, 2.6, 2.2);
-  }
-  painter.restore();
-}
-
 void paintWallLizard(QPainter& painter) {
   LizardPainter::Spec spec;
   spec.spine.moveTo(70, 270);
@@ -100,14 +126,8 @@ void paintWallLizard(QPainter& painter) {
   spec.granule = 4.6;
   spec.whorl = 7;
   spec.scales = {QColor(40, 28, 16, 120), QColor(255, 250, 230, 45), 0.7, false};
-  LizardPainter lizard(spec);
-  const qreal tHead = lizard.tAt(spec.headLength);
-  const qreal tVent = lizard.tAt(spec.vent);
-  spec.pattern = [tHead, tVent](QPainter& p, const BodyShape& body) {
-    paintWallLizardPattern(p, body, tHead, tVent);
-  };
-  spec.legPattern = paintWallLizardLegs;
-  LizardPainter(spec).paint(painter);
+  spec.legPattern = legPattern({QColor(96, 76, 56, 200), 8, 60, 10, 2.6, 2.2});
+  paintLizard(painter, spec, paintWallLizardPattern);
 }
 
 // Bright green finely dotted with black; the male's blue throat shows on the sides of the head.
@@ -132,16 +152,6 @@ void paintGreenLizardPattern(QPainter& painter, const BodyShape& body, qreal tHe
   painter.restore();
 }
 
-void paintGreenLizardLegs(QPainter& painter, const QPainterPath& legs) {
-  painter.save();
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(16, 22, 10, 220));
-  for (const QPointF& point : Scatter::inShape(legs, 16, 120, 7)) {
-    painter.drawEllipse(point, 1.6, 1.5);
-  }
-  painter.restore();
-}
-
 void paintGreenLizard(QPainter& painter) {
   LizardPainter::Spec spec;
   spec.spine.moveTo(930, 290);
@@ -161,14 +171,8 @@ void paintGreenLizard(QPainter& painter) {
   spec.granule = 5.6;
   spec.whorl = 8;
   spec.scales = {QColor(20, 40, 10, 110), QColor(240, 255, 200, 60), 0.75, true};
-  LizardPainter lizard(spec);
-  const qreal tHead = lizard.tAt(spec.headLength);
-  const qreal tVent = lizard.tAt(spec.vent);
-  spec.pattern = [tHead, tVent](QPainter& p, const BodyShape& body) {
-    paintGreenLizardPattern(p, body, tHead, tVent);
-  };
-  spec.legPattern = paintGreenLizardLegs;
-  LizardPainter(spec).paint(painter);
+  spec.legPattern = legPattern({QColor(16, 22, 10, 220), 16, 120, 7, 1.6, 1.5});
+  paintLizard(painter, spec, paintGreenLizardPattern);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <QRadialGradient>
 
-#include "Profile.h"
 #include "SkinShading.h"
 
 namespace sylvenor::draw {
@@ -35,17 +34,9 @@ const std::vector<std::vector<QPointF>> kShieldSeams = {
 
 }  // namespace
 
-LizardPainter::LizardPainter(const Spec& spec) : spec_(spec), body_(makeBody(spec)) {
+LizardPainter::LizardPainter(const Spec& spec)
+    : spec_(spec), body_(BodyShape::symmetric(spec.spine, spec.halfWidth)) {
   for (const Leg& leg : spec_.legs) limbs_.push_back(makeLimb(leg));
-}
-
-BodyShape LizardPainter::makeBody(const Spec& spec) {
-  const Spine spine(spec.spine);
-  std::vector<QPointF> knots;
-  for (const QPointF& knot : spec.halfWidth)
-    knots.emplace_back(knot.x() / spine.length(), knot.y());
-  const Profile width(knots);
-  return BodyShape(spine, width, width);
 }
 
 Limb LizardPainter::makeLimb(const Leg& leg) const {

@@ -60,7 +60,6 @@ class LizardPainter {
   void paint(QPainter& painter) const;
 
  private:
-  static BodyShape makeBody(const Spec& spec);
   Limb makeLimb(const Leg& leg) const;
   void paintLegs(QPainter& painter) const;
   void paintBody(QPainter& painter) const;

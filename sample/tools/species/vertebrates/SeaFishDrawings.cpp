@@ -12,8 +12,6 @@ namespace sylvenor::draw {
 
 namespace {
 
-using Layer = FishPainter::Layer;
-
 // The row of dark spots behind the gill cover.
 void paintSardineSpots(QPainter& painter, const BodyShape& body) {
   painter.save();
@@ -46,23 +44,24 @@ void paintSardineGillRidges(QPainter& painter, const BodyShape& body) {
   painter.restore();
 }
 
-void addSardineFins(FishPainter& fish) {
-  const QColor grey(150, 164, 170, 200);
-  const QColor greyEdge(186, 196, 200, 140);
-  const QColor ray(86, 100, 110);
-  fish.addFin(Layer::Behind,
-              {fish.at(0.43, -0.95), fish.at(0.55, -0.95), -74, -30,
-               Profile{{0, 82}, {0.2, 84}, {0.7, 40}, {1, 22}}, 15, 0, grey, greyEdge, ray});
-  fish.addFin(Layer::Behind, {fish.at(0.985, -0.96), fish.at(0.985, 0.96), -32, 32,
-                              Profile{{0, 178}, {0.25, 130}, {0.5, 58}, {0.75, 130}, {1, 178}}, 19,
-                              0, QColor(120, 150, 160, 210), greyEdge, ray});
-  fish.addFin(Layer::Behind,
-              {fish.at(0.8, 0.95), fish.at(0.9, 0.95), 70, 40,
-               Profile{{0, 40}, {0.6, 26}, {0.85, 22}, {1, 34}}, 16, 0, grey, greyEdge, ray});
-  fish.addFin(Layer::Over, {fish.at(0.5, 0.86), fish.at(0.53, 0.92), 56, 28,
-                            Profile{{0, 56}, {0.3, 54}, {1, 30}}, 8, 0, grey, greyEdge, ray});
-  fish.addFin(Layer::Over, {fish.at(0.215, 0.66), fish.at(0.225, 0.84), 26, 44,
-                            Profile{{0, 80}, {0.3, 74}, {1, 36}}, 15, 0, grey, greyEdge, ray});
+void setSardineFins(FishPainter::Spec& spec) {
+  const FishFin::Colours grey{QColor(150, 164, 170, 200), QColor(186, 196, 200, 140),
+                              QColor(86, 100, 110)};
+  spec.finsBehind = {
+      {QPointF(0.43, -0.95), QPointF(0.55, -0.95), -74, -30,
+       Profile{{0, 82}, {0.2, 84}, {0.7, 40}, {1, 22}}, 15, 0, grey},
+      {QPointF(0.985, -0.96), QPointF(0.985, 0.96), -32, 32,
+       Profile{{0, 178}, {0.25, 130}, {0.5, 58}, {0.75, 130}, {1, 178}}, 19, 0,
+       FishFin::Colours{QColor(120, 150, 160, 210), grey.edge, grey.ray}},
+      {QPointF(0.8, 0.95), QPointF(0.9, 0.95), 70, 40,
+       Profile{{0, 40}, {0.6, 26}, {0.85, 22}, {1, 34}}, 16, 0, grey},
+  };
+  spec.finsOver = {
+      {QPointF(0.5, 0.86), QPointF(0.53, 0.92), 56, 28, Profile{{0, 56}, {0.3, 54}, {1, 30}}, 8, 0,
+       grey},
+      {QPointF(0.215, 0.66), QPointF(0.225, 0.84), 26, 44, Profile{{0, 80}, {0.3, 74}, {1, 36}}, 15,
+       0, grey},
+  };
 }
 
 void paintSardine(QPainter& painter) {
@@ -93,11 +92,10 @@ void paintSardine(QPainter& painter) {
   spec.eyeRadius = 18;
   spec.iris = QColor(190, 196, 200);
   spec.mouthCorner = {0.05, 0.12};
-  FishPainter fish(spec);
-  fish.setPattern(paintSardineGillRidges);
-  fish.setMarkings(paintSardineSpots);
-  addSardineFins(fish);
-  fish.paint(painter);
+  spec.pattern = paintSardineGillRidges;
+  spec.markings = paintSardineSpots;
+  setSardineFins(spec);
+  FishPainter(spec).paint(painter);
 }
 
 // Pale irregular blotches in loose vertical series over the brown body: each is a few merged
@@ -152,26 +150,26 @@ void paintGrouperMouth(QPainter& painter, const BodyShape& body) {
   painter.restore();
 }
 
-void addGrouperFins(FishPainter& fish) {
-  const QColor brown(86, 58, 40, 235);
-  const QColor pale(226, 212, 176, 230);
-  const QColor brownEdge(120, 84, 56, 220);
-  const QColor ray(52, 34, 22);
-  fish.addFin(Layer::Behind,
-              {fish.at(0.32, -0.96), fish.at(0.83, -0.94), -100, -30,
-               Profile{{0, 44}, {0.12, 70}, {0.42, 62}, {0.5, 62}, {0.7, 96}, {0.9, 74}, {1, 36}},
-               26, 11, brown, brownEdge, ray});
-  fish.addFin(Layer::Behind, {fish.at(0.985, -0.97), fish.at(0.985, 0.97), -38, 38,
-                              Profile{{0, 118}, {0.3, 144}, {0.5, 150}, {0.7, 144}, {1, 118}}, 17,
-                              0, brown, pale, ray});
-  fish.addFin(Layer::Behind, {fish.at(0.72, 0.94), fish.at(0.86, 0.93), 80, 34,
-                              Profile{{0, 40}, {0.2, 70}, {0.5, 92}, {0.8, 80}, {1, 40}}, 11, 3,
-                              brown, pale, ray});
-  fish.addFin(Layer::Over, {fish.at(0.36, 0.84), fish.at(0.4, 0.92), 76, 36,
-                            Profile{{0, 96}, {0.4, 100}, {1, 56}}, 6, 1, brown, brownEdge, ray});
-  fish.addFin(Layer::Over, {fish.at(0.35, 0.08), fish.at(0.355, 0.36), -2, 58,
-                            Profile{{0, 84}, {0.3, 112}, {0.6, 114}, {1, 70}}, 17, 0, brown,
-                            QColor(170, 120, 74, 225), ray});
+void setGrouperFins(FishPainter::Spec& spec) {
+  const FishFin::Colours brown{QColor(86, 58, 40, 235), QColor(120, 84, 56, 220),
+                               QColor(52, 34, 22)};
+  const FishFin::Colours paleRimmed{brown.membrane, QColor(226, 212, 176, 230), brown.ray};
+  spec.finsBehind = {
+      {QPointF(0.32, -0.96), QPointF(0.83, -0.94), -100, -30,
+       Profile{{0, 44}, {0.12, 70}, {0.42, 62}, {0.5, 62}, {0.7, 96}, {0.9, 74}, {1, 36}}, 26, 11,
+       brown},
+      {QPointF(0.985, -0.97), QPointF(0.985, 0.97), -38, 38,
+       Profile{{0, 118}, {0.3, 144}, {0.5, 150}, {0.7, 144}, {1, 118}}, 17, 0, paleRimmed},
+      {QPointF(0.72, 0.94), QPointF(0.86, 0.93), 80, 34,
+       Profile{{0, 40}, {0.2, 70}, {0.5, 92}, {0.8, 80}, {1, 40}}, 11, 3, paleRimmed},
+  };
+  spec.finsOver = {
+      {QPointF(0.36, 0.84), QPointF(0.4, 0.92), 76, 36, Profile{{0, 96}, {0.4, 100}, {1, 56}}, 6, 1,
+       brown},
+      {QPointF(0.35, 0.08), QPointF(0.355, 0.36), -2, 58,
+       Profile{{0, 84}, {0.3, 112}, {0.6, 114}, {1, 70}}, 17, 0,
+       FishFin::Colours{brown.membrane, QColor(170, 120, 74, 225), brown.ray}},
+  };
 }
 
 void paintGrouper(QPainter& painter) {
@@ -203,11 +201,10 @@ void paintGrouper(QPainter& painter) {
   spec.eye = {0.13, -0.46};
   spec.eyeRadius = 16;
   spec.iris = QColor(176, 132, 64);
-  FishPainter fish(spec);
-  fish.setPattern(paintGrouperBlotches);
-  fish.setMouth(paintGrouperMouth);
-  addGrouperFins(fish);
-  fish.paint(painter);
+  spec.pattern = paintGrouperBlotches;
+  spec.mouth = paintGrouperMouth;
+  setGrouperFins(spec);
+  FishPainter(spec).paint(painter);
 }
 
 }  // namespace

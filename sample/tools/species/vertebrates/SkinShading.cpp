@@ -1,12 +1,10 @@
 #include "SkinShading.h"
 
-#include <QPaintDevice>
 #include <QPainter>
 #include <QRadialGradient>
 #include <algorithm>
 
 #include "BodyShape.h"
-#include "DrawingCatalog.h"
 
 namespace sylvenor::draw {
 
@@ -60,45 +58,13 @@ void SkinShading::softShadow(QPainter& painter, const QPainterPath& shape, QPoin
   painter.restore();
 }
 
-void SkinShading::outline(QPainter& painter, const QPainterPath& shape, const QColor& colour,
-                          qreal width) {
-  painter.save();
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.drawPath(shape);
-  painter.restore();
-}
-
 void SkinShading::glint(QPainter& painter, QPointF centre, qreal radiusX, qreal radiusY,
                         qreal angle, int alpha) {
-  painter.save();
-  painter.translate(centre);
-  painter.rotate(angle);
-  painter.scale(radiusX, radiusY);
   QRadialGradient gradient(QPointF(0, 0), 1.0);
   gradient.setColorAt(0.0, QColor(255, 255, 255, alpha));
   gradient.setColorAt(0.55, QColor(255, 255, 255, alpha * 3 / 4));
   gradient.setColorAt(1.0, QColor(255, 255, 255, 0));
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(gradient);
-  painter.drawEllipse(QPointF(0, 0), 1.0, 1.0);
-  painter.restore();
-}
-
-QColor SkinShading::mix(const QColor& a, const QColor& b, qreal f) {
-  const qreal g = std::clamp(f, 0.0, 1.0);
-  return QColor::fromRgbF(
-      a.redF() + (b.redF() - a.redF()) * g, a.greenF() + (b.greenF() - a.greenF()) * g,
-      a.blueF() + (b.blueF() - a.blueF()) * g, a.alphaF() + (b.alphaF() - a.alphaF()) * g);
-}
-
-QColor SkinShading::withAlpha(QColor colour, int alpha) {
-  colour.setAlpha(std::clamp(alpha, 0, 255));
-  return colour;
-}
-
-bool SkinShading::isEnlarged(const QPainter& painter) {
-  return painter.device() && painter.device()->width() > DrawingCatalog::kCanvasWidth;
+  fillEllipse(painter, centre, radiusX, radiusY, angle, gradient);
 }
 
 }  // namespace sylvenor::draw

@@ -5,15 +5,18 @@
 #include <QPointF>
 #include <functional>
 
+#include "DrawingKit.h"
+
 class QPainter;
 
 namespace sylvenor::draw {
 
 class BodyShape;
 
-// Volume and surface of a skin: colours that change across a body, the darker flanks of a round
-// body, the wet shine of an amphibian, a soft shadow on the ground and the outline.
-class SkinShading {
+// Volume and surface of a skin, on top of every family's helpers: colours that change across a
+// body, the darker flanks of a round body, the wet shine of an amphibian, a soft shadow on the
+// ground.
+class SkinShading : public DrawingKit {
  public:
   using ColourAcross = std::function<QColor(qreal v)>;
 
@@ -28,14 +31,9 @@ class SkinShading {
                     const QColor& light, qreal t0 = 0, qreal t1 = 1);
   static void softShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, qreal spread,
                          int strength = 60);
-  static void outline(QPainter& painter, const QPainterPath& shape, const QColor& colour,
-                      qreal width);
   // A crisp wet highlight: a small bright ellipse fading at its rim.
   static void glint(QPainter& painter, QPointF centre, qreal radiusX, qreal radiusY, qreal angle,
                     int alpha = 220);
-  static QColor mix(const QColor& a, const QColor& b, qreal f);
-  static QColor withAlpha(QColor colour, int alpha);
-  static bool isEnlarged(const QPainter& painter);
 };
 
 }  // namespace sylvenor::draw

@@ -2,21 +2,12 @@
 
 #include <QPainter>
 
-#include "Profile.h"
 #include "SkinShading.h"
 
 namespace sylvenor::draw {
 
-SnakePainter::SnakePainter(const Spec& spec) : spec_(spec), body_(makeBody(spec)) {}
-
-BodyShape SnakePainter::makeBody(const Spec& spec) {
-  const Spine spine(spec.spine);
-  std::vector<QPointF> knots;
-  for (const QPointF& knot : spec.halfWidth)
-    knots.emplace_back(knot.x() / spine.length(), knot.y());
-  const Profile width(knots);
-  return BodyShape(spine, width, width);
-}
+SnakePainter::SnakePainter(const Spec& spec)
+    : spec_(spec), body_(BodyShape::symmetric(spec.spine, spec.halfWidth)) {}
 
 void SnakePainter::paint(QPainter& painter) const {
   const QPainterPath outline = body_.outline();

@@ -36,7 +36,6 @@ class SnakePainter {
 
  private:
   qreal tAt(qreal distance) const { return distance / body_.length(); }
-  static BodyShape makeBody(const Spec& spec);
 
   Spec spec_;
   BodyShape body_;

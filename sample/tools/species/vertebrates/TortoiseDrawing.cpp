@@ -2,7 +2,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QRadialGradient>
 
 #include "Carapace.h"
 #include "DrawingCatalog.h"
@@ -123,18 +122,9 @@ void paintNeckAndHead(QPainter& painter, const Carapace& shell) {
 }
 
 void paintGroundShadow(QPainter& painter, const Carapace& shell) {
-  const QPointF centre = shell.project(QVector3D(-10, 0, -120));
-  painter.save();
-  painter.translate(centre);
-  painter.scale(1.0, 0.22);
-  QRadialGradient shadow(QPointF(0, 0), 360);
-  shadow.setColorAt(0.0, QColor(40, 34, 24, 90));
-  shadow.setColorAt(0.7, QColor(40, 34, 24, 45));
-  shadow.setColorAt(1.0, QColor(40, 34, 24, 0));
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(shadow);
-  painter.drawEllipse(QPointF(0, 0), 360, 360);
-  painter.restore();
+  SkinShading::fillOval(
+      painter, shell.project(QVector3D(-10, 0, -120)), 360, 360 * 0.22,
+      {{0.0, QColor(40, 34, 24, 90)}, {0.7, QColor(40, 34, 24, 45)}, {1.0, QColor(40, 34, 24, 0)}});
 }
 
 void paintHermannsTortoise(QPainter& painter) {
