@@ -23,20 +23,20 @@ const QRectF kExplanationAloneBox(40, 96, 720, 488);
 
 }  // namespace
 
-QImage HelpPictureComposer::compose(const HelpEntry& entry) {
-  QImage image(kSize, QImage::Format_RGB32);
-  image.fill(HelpPalette::kPaper);
-  QPainter painter(&image);
+HelpPictureComposer::Picture HelpPictureComposer::compose(const HelpEntry& entry) {
+  Picture picture{QImage(kSize, QImage::Format_RGB32)};
+  picture.image.fill(HelpPalette::kPaper);
+  QPainter painter(&picture.image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   paintFrame(painter, accent(entry.key));
-  paintTitle(painter, entry.title);
+  picture.complete = paintTitle(painter, entry.title);
   const bool drawn = hasDrawing(entry);
   if (drawn) {
     paintDrawing(painter, entry);
   }
-  paintExplanation(painter, entry.explanation, drawn);
-  return image;
+  picture.complete = paintExplanation(painter, entry.explanation, drawn) && picture.complete;
+  return picture;
 }
 
 bool HelpPictureComposer::hasDrawing(const HelpEntry& entry) {
@@ -67,13 +67,14 @@ void HelpPictureComposer::paintQuestionMark(QPainter& painter, const QColor& acc
   painter.restore();
 }
 
-void HelpPictureComposer::paintTitle(QPainter& painter, const QString& title) {
+bool HelpPictureComposer::paintTitle(QPainter& painter, const QString& title) {
   painter.save();
   painter.setPen(HelpPalette::kTitle);
-  TextFitter(Typeface::sans(36, QFont::Bold), 36, 20)
-      .preferOneLine(26)
-      .draw(painter, kTitleBox, Qt::AlignCenter, title);
+  const bool fits = TextFitter(Typeface::sans(36, QFont::Bold), 36, 20)
+                        .preferOneLine(26)
+                        .draw(painter, kTitleBox, Qt::AlignCenter, title);
   painter.restore();
+  return fits;
 }
 
 void HelpPictureComposer::paintDrawing(QPainter& painter, const HelpEntry& entry) {
@@ -92,14 +93,15 @@ void HelpPictureComposer::paintDrawing(QPainter& painter, const HelpEntry& entry
   painter.restore();
 }
 
-void HelpPictureComposer::paintExplanation(QPainter& painter, const QString& text,
+bool HelpPictureComposer::paintExplanation(QPainter& painter, const QString& text,
                                            bool besideDrawing) {
   painter.save();
   painter.setPen(HelpPalette::kText);
-  TextFitter(Typeface::sans(28), besideDrawing ? 28 : 40, 22)
-      .draw(painter, besideDrawing ? kExplanationBox : kExplanationAloneBox, Qt::AlignCenter,
-            withFrenchSpacing(text));
+  const bool fits = TextFitter(Typeface::sans(28), besideDrawing ? 28 : 40, 22)
+                        .draw(painter, besideDrawing ? kExplanationBox : kExplanationAloneBox,
+                              Qt::AlignCenter, withFrenchSpacing(text));
   painter.restore();
+  return fits;
 }
 
 // French puts a space before : ; ! ? and keeps it with its word: a line must never start with

@@ -14,15 +14,20 @@ class HelpPictureComposer {
  public:
   static constexpr QSize kSize{800, 600};
 
-  static QImage compose(const HelpEntry& entry);
+  struct Picture {
+    QImage image;
+    bool complete = true;  // false when the title or the explanation had to be cut to fit
+  };
+
+  static Picture compose(const HelpEntry& entry);
   static bool hasDrawing(const HelpEntry& entry);
 
  private:
   static void paintFrame(QPainter& painter, const QColor& accent);
   static void paintQuestionMark(QPainter& painter, const QColor& accent);
-  static void paintTitle(QPainter& painter, const QString& title);
+  static bool paintTitle(QPainter& painter, const QString& title);
   static void paintDrawing(QPainter& painter, const HelpEntry& entry);
-  static void paintExplanation(QPainter& painter, const QString& text, bool besideDrawing);
+  static bool paintExplanation(QPainter& painter, const QString& text, bool besideDrawing);
   static QString withFrenchSpacing(QString text);
   static QColor accent(const QString& key);
 };

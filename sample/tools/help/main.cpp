@@ -35,8 +35,12 @@ int main(int argc, char* argv[]) {
         std::cerr << "draw_help : aucun dessin pour " << entry.fileName().toStdString()
                   << ", l'image ne montre que le texte\n";
       }
-      const QImage picture = sylvenor::draw::HelpPictureComposer::compose(entry);
-      if (!picture.save(folder.filePath(entry.fileName()), "JPG", 90)) {
+      const auto picture = sylvenor::draw::HelpPictureComposer::compose(entry);
+      if (!picture.complete) {
+        std::cerr << "draw_help : le texte de " << entry.fileName().toStdString()
+                  << " est trop long et a été coupé\n";
+      }
+      if (!picture.image.save(folder.filePath(entry.fileName()), "JPG", 90)) {
         std::cerr << "draw_help : échec pour " << entry.fileName().toStdString() << '\n';
         ++failures;
       }

@@ -15,8 +15,8 @@ namespace sylvenor::draw {
 namespace {
 
 // Where the body coordinates sit on the canvas, and how large they are drawn.
-const QPointF kCentre(500, 384);
-constexpr qreal kScale = 0.93;
+const QPointF kCentre(500, 372);
+constexpr qreal kScale = 0.88;
 
 // A right leg, as it would stand at rest; headings in degrees (0 points right, 90 down).
 struct LegLayout {

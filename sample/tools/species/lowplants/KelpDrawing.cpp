@@ -44,11 +44,17 @@ QLinearGradient bladeShade() {
 
 void KelpDrawing::paint(QPainter& painter) {
   const bool detailed = Kit::isEnlarged(painter);
+  // A little smaller than drawn, so that the blade's tips and the rock's shadow stay inside.
+  painter.save();
+  painter.translate(500, 375);
+  painter.scale(0.92, 0.92);
+  painter.translate(-500, -375);
   paintRock(painter);
   paintHoldfast(painter, false);
   paintStipe(painter);
   paintHoldfast(painter, true);
   paintBlade(painter, detailed);
+  painter.restore();
 }
 
 qreal KelpDrawing::rockTop(qreal x) {

@@ -168,8 +168,12 @@ void HartsTongueDrawing::paint(QPainter& painter) {
       {-138, 420, -22, false}, {-160, 340, -24, false}, {-24, 360, 22, false},
       {-46, 440, 18, true},
   };
+  // Raised so that the tips of the roots stay inside the picture.
+  painter.save();
+  painter.translate(0, -40);
   paintRhizome(painter);
   for (const Frond& frond : fronds) paintFrond(painter, frond);
+  painter.restore();
 }
 
 }  // namespace sylvenor::draw
