@@ -13,29 +13,29 @@ constexpr int kEdgeSteps = 40;
 
 }  // namespace
 
-FishPainter::FishPainter(const Spec& spec) : spec_(spec), body_(makeBody(spec)) {
-  for (const FishFin::Shape& fin : spec_.finsBehind) behind_.emplace_back(fin, body_);
-  for (const FishFin::Shape& fin : spec_.finsOver) over_.emplace_back(fin, body_);
+FishPainter::FishPainter(const Design& design) : design_(design), body_(makeBody(design)) {
+  for (const FishFin::Shape& fin : design_.finsBehind) behind_.emplace_back(fin, body_);
+  for (const FishFin::Shape& fin : design_.finsOver) over_.emplace_back(fin, body_);
 }
 
-BodyShape FishPainter::makeBody(const Spec& spec) {
-  const QPointF tail = spec.snout + QPointF(spec.length, 0);
-  const QPointF middle = (spec.snout + tail) / 2 - QPointF(0, 2 * spec.arch);
-  QPainterPath line(spec.snout);
+BodyShape FishPainter::makeBody(const Design& design) {
+  const QPointF tail = design.snout + QPointF(design.length, 0);
+  const QPointF middle = (design.snout + tail) / 2 - QPointF(0, 2 * design.arch);
+  QPainterPath line(design.snout);
   line.quadTo(middle, tail);
-  return BodyShape(Spine(line), spec.back, spec.belly);
+  return BodyShape(Spine(line), design.back, design.belly);
 }
 
 void FishPainter::paint(QPainter& painter) const {
   for (const FishFin& fin : behind_) fin.paint(painter);
   paintSkin(painter);
   paintHead(painter);
-  SkinShading::outline(painter, edges(), spec_.outline, 2.0);
+  SkinShading::outline(painter, edges(), design_.outline, 2.0);
   for (const FishFin& fin : over_) fin.paint(painter);
 }
 
 QColor FishPainter::colourAcross(qreal v) const {
-  const auto& stops = spec_.colours;
+  const auto& stops = design_.colours;
   if (v <= stops.front().first) return stops.front().second;
   for (std::size_t i = 1; i < stops.size(); ++i) {
     if (v <= stops[i].first) {
@@ -50,15 +50,15 @@ void FishPainter::paintSkin(QPainter& painter) const {
   SkinShading::fillAcross(painter, body_, [this](qreal v) { return colourAcross(v); });
   painter.save();
   painter.setClipPath(body_.outline());
-  if (spec_.pattern) spec_.pattern(painter, body_);
+  if (design_.pattern) design_.pattern(painter, body_);
   SkinShading::sheen(painter, body_, -0.15, 0.35, QColor(255, 255, 255, 70));
   SkinShading::shadeEdges(painter, body_, QColor(20, 25, 30, 110), 0.55);
   painter.restore();
-  FishScales::paint(painter, body_, scaledSkin(), spec_.scales);
-  if (spec_.markings) spec_.markings(painter, body_);
-  if (spec_.lateralLineColour.alpha() > 0) {
-    FishScales::paintLateralLine(painter, body_, spec_.lateralLine, spec_.scales,
-                                 spec_.lateralLineColour);
+  FishScales::paint(painter, body_, scaledSkin(), design_.scales);
+  if (design_.markings) design_.markings(painter, body_);
+  if (design_.lateralLineColour.alpha() > 0) {
+    FishScales::paintLateralLine(painter, body_, design_.lateralLine, design_.scales,
+                                 design_.lateralLineColour);
   }
 }
 
@@ -71,7 +71,7 @@ QPainterPath FishPainter::edges() const {
 
 qreal FishPainter::gillEdgeT(qreal v, qreal shift) const {
   const qreal u = (v - 0.15) / 1.15;
-  return spec_.gillT + shift - spec_.gillCurve * u * u;
+  return design_.gillT + shift - design_.gillCurve * u * u;
 }
 
 QPainterPath FishPainter::gillEdge(qreal shift) const {
@@ -106,7 +106,7 @@ QPainterPath FishPainter::scaledSkin() const {
 void FishPainter::paintHead(QPainter& painter) const {
   painter.save();
   painter.setClipPath(body_.outline());
-  const QColor dark = spec_.outline;
+  const QColor dark = design_.outline;
   SkinShading::outline(painter, gillEdge(0.006), SkinShading::withAlpha(dark, 70), 7.0);
   SkinShading::outline(painter, gillEdge(0.0), SkinShading::withAlpha(dark, 210), 2.2);
   SkinShading::outline(painter, gillEdge(-0.006), QColor(255, 255, 255, 90), 1.6);
@@ -118,35 +118,35 @@ void FishPainter::paintHead(QPainter& painter) const {
 }
 
 void FishPainter::paintMouth(QPainter& painter) const {
-  if (spec_.mouth) {
-    spec_.mouth(painter, body_);
+  if (design_.mouth) {
+    design_.mouth(painter, body_);
     return;
   }
   const QPointF tip = body_.at(0.0, 0.0);
-  const QPointF corner = body_.at(spec_.mouthCorner.x(), spec_.mouthCorner.y());
+  const QPointF corner = body_.at(design_.mouthCorner.x(), design_.mouthCorner.y());
   QPainterPath lips(tip);
   lips.quadTo(QPointF((tip.x() + corner.x()) / 2, corner.y()), corner);
-  SkinShading::outline(painter, lips, SkinShading::withAlpha(spec_.outline, 220), 2.4);
+  SkinShading::outline(painter, lips, SkinShading::withAlpha(design_.outline, 220), 2.4);
   SkinShading::outline(painter, lips.translated(0, 2.2), QColor(255, 255, 255, 80), 1.4);
 }
 
 void FishPainter::paintEye(QPainter& painter) const {
-  const QPointF centre = body_.at(spec_.eye.x(), spec_.eye.y());
-  const qreal r = spec_.eyeRadius;
+  const QPointF centre = body_.at(design_.eye.x(), design_.eye.y());
+  const qreal r = design_.eyeRadius;
   painter.save();
   painter.setPen(Qt::NoPen);
-  painter.setBrush(SkinShading::withAlpha(spec_.outline, 120));
+  painter.setBrush(SkinShading::withAlpha(design_.outline, 120));
   painter.drawEllipse(centre, r * 1.18, r * 1.18);
   QRadialGradient iris(centre, r, centre - QPointF(r * 0.3, r * 0.3));
-  iris.setColorAt(0.0, spec_.iris.lighter(140));
-  iris.setColorAt(0.7, spec_.iris);
-  iris.setColorAt(1.0, spec_.iris.darker(170));
+  iris.setColorAt(0.0, design_.iris.lighter(140));
+  iris.setColorAt(0.7, design_.iris);
+  iris.setColorAt(1.0, design_.iris.darker(170));
   painter.setBrush(iris);
   painter.drawEllipse(centre, r, r);
   painter.setBrush(QColor(12, 12, 16));
   painter.drawEllipse(centre + QPointF(-r * 0.05, 0), r * 0.55, r * 0.55);
   // The nostril, a small double pit in front of the eye.
-  painter.setBrush(SkinShading::withAlpha(spec_.outline, 200));
+  painter.setBrush(SkinShading::withAlpha(design_.outline, 200));
   painter.drawEllipse(centre + QPointF(-r * 1.9, -r * 0.25), r * 0.16, r * 0.12);
   painter.drawEllipse(centre + QPointF(-r * 1.6, -r * 0.3), r * 0.13, r * 0.1);
   painter.restore();

@@ -22,7 +22,7 @@ namespace sylvenor::draw {
 class FishPainter {
  public:
   using Detail = std::function<void(QPainter&, const BodyShape&)>;
-  struct Spec {
+  struct Design {
     QPointF snout;       // tip of the snout
     qreal length = 800;  // snout to the base of the tail fin
     qreal arch = 0;      // how far the middle of the body is raised above a straight line
@@ -46,12 +46,12 @@ class FishPainter {
     Detail mouth;                            // on the head instead of the plain mouth line
   };
 
-  explicit FishPainter(const Spec& spec);
+  explicit FishPainter(const Design& design);
 
   void paint(QPainter& painter) const;
 
  private:
-  static BodyShape makeBody(const Spec& spec);
+  static BodyShape makeBody(const Design& design);
   qreal gillEdgeT(qreal v, qreal shift = 0) const;
   QPainterPath gillEdge(qreal shift) const;
   QPainterPath scaledSkin() const;
@@ -62,7 +62,7 @@ class FishPainter {
   void paintMouth(QPainter& painter) const;
   void paintEye(QPainter& painter) const;
 
-  Spec spec_;
+  Design design_;
   BodyShape body_;
   std::vector<FishFin> behind_;
   std::vector<FishFin> over_;

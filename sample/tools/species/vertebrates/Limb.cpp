@@ -35,38 +35,38 @@ QPainterPath Limb::taper(QPointF from, QPointF to, qreal fromWidth, qreal toWidt
   return body.united(PathKit::circle(from, fromWidth / 2)).united(PathKit::circle(to, toWidth / 2));
 }
 
-Limb::Limb(const Spec& spec) {
-  joint_ = towards(spec.root, spec.upperAngle, spec.upperLength);
-  wrist_ = towards(joint_, spec.lowerAngle, spec.lowerLength);
-  skin_ = taper(spec.root, joint_, spec.rootWidth, spec.jointWidth)
-              .united(taper(joint_, wrist_, spec.jointWidth, spec.wristWidth));
+Limb::Limb(const Design& design) {
+  joint_ = towards(design.root, design.upperAngle, design.upperLength);
+  wrist_ = towards(joint_, design.lowerAngle, design.lowerLength);
+  skin_ = taper(design.root, joint_, design.rootWidth, design.jointWidth)
+              .united(taper(joint_, wrist_, design.jointWidth, design.wristWidth));
   qreal spread = 1.0;
-  for (const Toe& toe : spec.toes) spread = std::max(spread, std::abs(toe.angle));
-  for (const Toe& toe : spec.toes) addToe(toe, spec, spread);
+  for (const Toe& toe : design.toes) spread = std::max(spread, std::abs(toe.angle));
+  for (const Toe& toe : design.toes) addToe(toe, design, spread);
 }
 
-void Limb::addToe(const Toe& toe, const Spec& spec, qreal spread) {
-  const qreal angle = spec.footAngle + toe.angle;
+void Limb::addToe(const Toe& toe, const Design& design, qreal spread) {
+  const qreal angle = design.footAngle + toe.angle;
   // The toes leave the palm side by side across its width, each on the side it points to.
   const qreal across = 0.5 * toe.angle / spread;
-  const QPointF base = towards(wrist_, spec.footAngle + 90, across * spec.wristWidth * 0.9);
+  const QPointF base = towards(wrist_, design.footAngle + 90, across * design.wristWidth * 0.9);
   const QPointF middle = towards(base, angle, toe.length * 0.55);
   const qreal curl = toe.angle >= 0 ? -kToeCurl : kToeCurl;
   const QPointF tip = towards(middle, angle + curl, toe.length * 0.45);
-  const qreal tipWidth = spec.toeWidth * (spec.tip == Tip::Claw ? 0.55 : 0.8);
-  skin_ = skin_.united(taper(base, middle, spec.toeWidth * 1.25, spec.toeWidth))
-              .united(taper(middle, tip, spec.toeWidth, tipWidth));
-  if (spec.tip == Tip::Claw) {
-    const QPointF clawTip = towards(tip, angle + 2 * curl, spec.toeWidth * 1.8);
+  const qreal tipWidth = design.toeWidth * (design.tip == Tip::Claw ? 0.55 : 0.8);
+  skin_ = skin_.united(taper(base, middle, design.toeWidth * 1.25, design.toeWidth))
+              .united(taper(middle, tip, design.toeWidth, tipWidth));
+  if (design.tip == Tip::Claw) {
+    const QPointF clawTip = towards(tip, angle + 2 * curl, design.toeWidth * 1.8);
     const QPointF side = towards(tip, angle + curl + 90, tipWidth * 0.45);
     const QPointF other = towards(tip, angle + curl - 90, tipWidth * 0.45);
     QPainterPath claw(side);
-    claw.quadTo(towards(tip, angle + curl, spec.toeWidth * 1.2) + (side - tip) * 0.6, clawTip);
+    claw.quadTo(towards(tip, angle + curl, design.toeWidth * 1.2) + (side - tip) * 0.6, clawTip);
     claw.lineTo(other);
     claw.closeSubpath();
     claws_.addPath(claw);
-  } else if (spec.tip == Tip::Pad) {
-    pads_.addPath(PathKit::circle(tip, spec.toeWidth * 1.05));
+  } else if (design.tip == Tip::Pad) {
+    pads_.addPath(PathKit::circle(tip, design.toeWidth * 1.05));
   }
 }
 

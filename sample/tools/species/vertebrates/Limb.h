@@ -15,7 +15,7 @@ class Limb {
     qreal angle;  // degrees, relative to the direction of the foot
     qreal length;
   };
-  struct Spec {
+  struct Design {
     QPointF root;  // where the leg leaves the body
     qreal rootWidth;
     qreal upperAngle;  // degrees on screen (0 right, 90 down)
@@ -30,7 +30,7 @@ class Limb {
     Tip tip = Tip::Claw;
   };
 
-  explicit Limb(const Spec& spec);
+  explicit Limb(const Design& design);
 
   // The leg and toes as one shape; claws apart, they are horn, not skin.
   QPainterPath skin() const { return skin_; }
@@ -44,7 +44,7 @@ class Limb {
   static QPointF towards(QPointF from, qreal degrees, qreal length);
 
  private:
-  void addToe(const Toe& toe, const Spec& spec, qreal spread);
+  void addToe(const Toe& toe, const Design& design, qreal spread);
 
   QPainterPath skin_;
   QPainterPath claws_;

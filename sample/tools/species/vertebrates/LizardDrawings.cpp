@@ -73,14 +73,14 @@ LizardPainter::ShapeDetail legPattern(const LegDots& dots) {
 // whole length that only the finished body knows.
 using BackPattern = void (*)(QPainter&, const BodyShape&, qreal tHead, qreal tVent);
 
-void paintLizard(QPainter& painter, LizardPainter::Spec spec, BackPattern pattern) {
-  const LizardPainter lizard(spec);
-  const qreal tHead = lizard.tAt(spec.headLength);
-  const qreal tVent = lizard.tAt(spec.vent);
-  spec.pattern = [pattern, tHead, tVent](QPainter& p, const BodyShape& body) {
+void paintLizard(QPainter& painter, LizardPainter::Design design, BackPattern pattern) {
+  const LizardPainter lizard(design);
+  const qreal tHead = lizard.tAt(design.headLength);
+  const qreal tVent = lizard.tAt(design.vent);
+  design.pattern = [pattern, tHead, tVent](QPainter& p, const BodyShape& body) {
     pattern(p, body, tHead, tVent);
   };
-  LizardPainter(spec).paint(painter);
+  LizardPainter(design).paint(painter);
 }
 
 // Grey-brown back with a row of small dark spots, a thin pale line on each side and dark flanks
@@ -108,26 +108,26 @@ void paintWallLizardPattern(QPainter& painter, const BodyShape& body, qreal tHea
 }
 
 void paintWallLizard(QPainter& painter) {
-  LizardPainter::Spec spec;
-  spec.spine.moveTo(70, 270);
-  spec.spine.cubicTo(220, 240, 360, 300, 510, 300);
-  spec.spine.cubicTo(680, 300, 880, 330, 880, 470);
-  spec.spine.cubicTo(880, 590, 760, 640, 610, 630);
-  spec.halfWidth = {{0, 0},    {4, 12},   {18, 20},  {50, 27},  {80, 31},   {100, 28},
-                    {122, 23}, {155, 30}, {240, 40}, {340, 40}, {410, 33},  {445, 25},
-                    {490, 19}, {640, 13}, {950, 6},  {1180, 2}, {1248, 0.5}};
-  spec.headLength = 104;
-  spec.vent = 445;
-  spec.legs = legs(160, 415, 1.35, 1.3);
-  spec.skin = QColor(140, 122, 96);
-  spec.outline = QColor(58, 44, 30);
-  spec.claw = QColor(46, 36, 26);
-  spec.iris = QColor(176, 132, 60);
-  spec.granule = 4.6;
-  spec.whorl = 7;
-  spec.scales = {QColor(40, 28, 16, 120), QColor(255, 250, 230, 45), 0.7, false};
-  spec.legPattern = legPattern({QColor(96, 76, 56, 200), 8, 60, 10, 2.6, 2.2});
-  paintLizard(painter, spec, paintWallLizardPattern);
+  LizardPainter::Design design;
+  design.spine.moveTo(70, 270);
+  design.spine.cubicTo(220, 240, 360, 300, 510, 300);
+  design.spine.cubicTo(680, 300, 880, 330, 880, 470);
+  design.spine.cubicTo(880, 590, 760, 640, 610, 630);
+  design.halfWidth = {{0, 0},    {4, 12},   {18, 20},  {50, 27},  {80, 31},   {100, 28},
+                      {122, 23}, {155, 30}, {240, 40}, {340, 40}, {410, 33},  {445, 25},
+                      {490, 19}, {640, 13}, {950, 6},  {1180, 2}, {1248, 0.5}};
+  design.headLength = 104;
+  design.vent = 445;
+  design.legs = legs(160, 415, 1.35, 1.3);
+  design.skin = QColor(140, 122, 96);
+  design.outline = QColor(58, 44, 30);
+  design.claw = QColor(46, 36, 26);
+  design.iris = QColor(176, 132, 60);
+  design.granule = 4.6;
+  design.whorl = 7;
+  design.scales = {QColor(40, 28, 16, 120), QColor(255, 250, 230, 45), 0.7, false};
+  design.legPattern = legPattern({QColor(96, 76, 56, 200), 8, 60, 10, 2.6, 2.2});
+  paintLizard(painter, design, paintWallLizardPattern);
 }
 
 // Bright green finely dotted with black; the male's blue throat shows on the sides of the head.
@@ -153,26 +153,26 @@ void paintGreenLizardPattern(QPainter& painter, const BodyShape& body, qreal tHe
 }
 
 void paintGreenLizard(QPainter& painter) {
-  LizardPainter::Spec spec;
-  spec.spine.moveTo(930, 290);
-  spec.spine.cubicTo(800, 260, 640, 330, 480, 340);
-  spec.spine.cubicTo(320, 350, 140, 330, 110, 470);
-  spec.spine.cubicTo(85, 590, 250, 650, 500, 640);
-  spec.halfWidth = {{0, 0},    {6, 16},   {26, 31},  {66, 45},  {106, 54},  {132, 51},
-                    {154, 42}, {190, 48}, {280, 62}, {380, 62}, {440, 52},  {470, 38},
-                    {520, 28}, {690, 18}, {1000, 8}, {1290, 2}, {1360, 0.5}};
-  spec.headLength = 138;
-  spec.vent = 470;
-  spec.legs = legs(200, 440, 1.6, 1.8);
-  spec.skin = QColor(86, 164, 44);
-  spec.outline = QColor(34, 62, 20);
-  spec.claw = QColor(40, 34, 24);
-  spec.iris = QColor(196, 150, 60);
-  spec.granule = 5.6;
-  spec.whorl = 8;
-  spec.scales = {QColor(20, 40, 10, 110), QColor(240, 255, 200, 60), 0.75, true};
-  spec.legPattern = legPattern({QColor(16, 22, 10, 220), 16, 120, 7, 1.6, 1.5});
-  paintLizard(painter, spec, paintGreenLizardPattern);
+  LizardPainter::Design design;
+  design.spine.moveTo(930, 290);
+  design.spine.cubicTo(800, 260, 640, 330, 480, 340);
+  design.spine.cubicTo(320, 350, 140, 330, 110, 470);
+  design.spine.cubicTo(85, 590, 250, 650, 500, 640);
+  design.halfWidth = {{0, 0},    {6, 16},   {26, 31},  {66, 45},  {106, 54},  {132, 51},
+                      {154, 42}, {190, 48}, {280, 62}, {380, 62}, {440, 52},  {470, 38},
+                      {520, 28}, {690, 18}, {1000, 8}, {1290, 2}, {1360, 0.5}};
+  design.headLength = 138;
+  design.vent = 470;
+  design.legs = legs(200, 440, 1.6, 1.8);
+  design.skin = QColor(86, 164, 44);
+  design.outline = QColor(34, 62, 20);
+  design.claw = QColor(40, 34, 24);
+  design.iris = QColor(196, 150, 60);
+  design.granule = 5.6;
+  design.whorl = 8;
+  design.scales = {QColor(20, 40, 10, 110), QColor(240, 255, 200, 60), 0.75, true};
+  design.legPattern = legPattern({QColor(16, 22, 10, 220), 16, 120, 7, 1.6, 1.5});
+  paintLizard(painter, design, paintGreenLizardPattern);
 }
 
 }  // namespace

@@ -34,29 +34,29 @@ const std::vector<std::vector<QPointF>> kShieldSeams = {
 
 }  // namespace
 
-LizardPainter::LizardPainter(const Spec& spec)
-    : spec_(spec), body_(BodyShape::symmetric(spec.spine, spec.halfWidth)) {
-  for (const Leg& leg : spec_.legs) limbs_.push_back(makeLimb(leg));
+LizardPainter::LizardPainter(const Design& design)
+    : design_(design), body_(BodyShape::symmetric(design.spine, design.halfWidth)) {
+  for (const Leg& leg : design_.legs) limbs_.push_back(makeLimb(leg));
 }
 
 Limb LizardPainter::makeLimb(const Leg& leg) const {
   const qreal t = tAt(leg.at);
   // The spine runs from the snout to the tail: the animal faces the other way.
   const qreal forward = body_.spine().angleAt(t) + 180;
-  Limb::Spec spec;
-  spec.root = body_.at(t, leg.side * 0.6);
-  spec.rootWidth = leg.rootWidth;
-  spec.upperAngle = forward - leg.side * leg.upper;
-  spec.upperLength = leg.upperLength;
-  spec.jointWidth = leg.jointWidth;
-  spec.lowerAngle = forward - leg.side * leg.lower;
-  spec.lowerLength = leg.lowerLength;
-  spec.wristWidth = leg.wristWidth;
-  spec.footAngle = forward - leg.side * leg.foot;
-  for (const Limb::Toe& toe : leg.toes) spec.toes.push_back({-toe.angle * leg.side, toe.length});
-  spec.toeWidth = leg.toeWidth;
-  spec.tip = Limb::Tip::Claw;
-  return Limb(spec);
+  Limb::Design design;
+  design.root = body_.at(t, leg.side * 0.6);
+  design.rootWidth = leg.rootWidth;
+  design.upperAngle = forward - leg.side * leg.upper;
+  design.upperLength = leg.upperLength;
+  design.jointWidth = leg.jointWidth;
+  design.lowerAngle = forward - leg.side * leg.lower;
+  design.lowerLength = leg.lowerLength;
+  design.wristWidth = leg.wristWidth;
+  design.footAngle = forward - leg.side * leg.foot;
+  for (const Limb::Toe& toe : leg.toes) design.toes.push_back({-toe.angle * leg.side, toe.length});
+  design.toeWidth = leg.toeWidth;
+  design.tip = Limb::Tip::Claw;
+  return Limb(design);
 }
 
 void LizardPainter::paint(QPainter& painter) const {
@@ -71,36 +71,36 @@ void LizardPainter::paint(QPainter& painter) const {
 void LizardPainter::paintLegs(QPainter& painter) const {
   for (const Limb& limb : limbs_) {
     const QPainterPath skin = limb.skin();
-    painter.fillPath(skin, spec_.skin);
+    painter.fillPath(skin, design_.skin);
     painter.save();
     painter.setClipPath(skin);
-    if (spec_.legPattern) spec_.legPattern(painter, skin);
-    ScaleNet::granulesIn(painter, skin, spec_.granule * 0.8, spec_.scales);
+    if (design_.legPattern) design_.legPattern(painter, skin);
+    ScaleNet::granulesIn(painter, skin, design_.granule * 0.8, design_.scales);
     painter.restore();
-    SkinShading::outline(painter, skin, spec_.outline, 1.4);
-    painter.fillPath(limb.claws(), spec_.claw);
+    SkinShading::outline(painter, skin, design_.outline, 1.4);
+    painter.fillPath(limb.claws(), design_.claw);
   }
 }
 
 void LizardPainter::paintBody(QPainter& painter) const {
   const QPainterPath outline = body_.outline();
-  const qreal tHead = tAt(spec_.headLength);
-  const qreal tVent = tAt(spec_.vent);
-  painter.fillPath(outline, spec_.skin);
+  const qreal tHead = tAt(design_.headLength);
+  const qreal tVent = tAt(design_.vent);
+  painter.fillPath(outline, design_.skin);
   painter.save();
   painter.setClipPath(outline);
-  if (spec_.pattern) spec_.pattern(painter, body_);
-  ScaleNet::granules(painter, body_, tHead * 0.98, tVent + 0.005, spec_.granule, spec_.scales);
-  ScaleNet::whorls(painter, body_, tVent, 1.0, spec_.whorl, 8, spec_.scales);
+  if (design_.pattern) design_.pattern(painter, body_);
+  ScaleNet::granules(painter, body_, tHead * 0.98, tVent + 0.005, design_.granule, design_.scales);
+  ScaleNet::whorls(painter, body_, tVent, 1.0, design_.whorl, 8, design_.scales);
   paintHeadShields(painter);
   SkinShading::sheen(painter, body_, 0.0, 0.35, QColor(255, 255, 240, 60));
   SkinShading::shadeEdges(painter, body_, QColor(20, 15, 5, 150), 0.45);
   painter.restore();
-  SkinShading::outline(painter, outline, spec_.outline, 1.6);
+  SkinShading::outline(painter, outline, design_.outline, 1.6);
 }
 
 void LizardPainter::paintHeadShields(QPainter& painter) const {
-  const qreal tHead = tAt(spec_.headLength);
+  const qreal tHead = tAt(design_.headLength);
   painter.save();
   painter.setBrush(Qt::NoBrush);
   for (const auto& seam : kShieldSeams) {
@@ -116,7 +116,7 @@ void LizardPainter::paintHeadShields(QPainter& painter) const {
     painter.setPen(
         QPen(QColor(255, 255, 230, 70), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(path.translated(0.6, 0.9));
-    painter.setPen(QPen(SkinShading::withAlpha(spec_.outline, 190), 1.1, Qt::SolidLine,
+    painter.setPen(QPen(SkinShading::withAlpha(design_.outline, 190), 1.1, Qt::SolidLine,
                         Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(path);
   }
@@ -124,7 +124,7 @@ void LizardPainter::paintHeadShields(QPainter& painter) const {
 }
 
 void LizardPainter::paintEyes(QPainter& painter) const {
-  const qreal tHead = tAt(spec_.headLength);
+  const qreal tHead = tAt(design_.headLength);
   const qreal t = tHead * 0.46;
   const qreal width = body_.halfWidth(t, 1);
   for (const int side : {-1, 1}) {
@@ -132,14 +132,14 @@ void LizardPainter::paintEyes(QPainter& painter) const {
     painter.save();
     painter.translate(centre);
     painter.rotate(body_.spine().angleAt(t));
-    painter.setPen(QPen(spec_.outline, 1.2));
-    painter.setBrush(spec_.skin.darker(130));
+    painter.setPen(QPen(design_.outline, 1.2));
+    painter.setBrush(design_.skin.darker(130));
     painter.drawEllipse(QPointF(0, 0), width * 0.34, width * 0.2);
     QRadialGradient iris(QPointF(0, 0), width * 0.28);
     iris.setColorAt(0.0, QColor(10, 8, 6));
     iris.setColorAt(0.55, QColor(10, 8, 6));
-    iris.setColorAt(0.75, spec_.iris);
-    iris.setColorAt(1.0, spec_.iris.darker(160));
+    iris.setColorAt(0.75, design_.iris);
+    iris.setColorAt(1.0, design_.iris.darker(160));
     painter.setPen(Qt::NoPen);
     painter.setBrush(iris);
     painter.drawEllipse(QPointF(0, side * width * 0.05), width * 0.25, width * 0.13);
@@ -150,7 +150,7 @@ void LizardPainter::paintEyes(QPainter& painter) const {
   for (const int side : {-1, 1}) {
     painter.save();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(SkinShading::withAlpha(spec_.outline, 220));
+    painter.setBrush(SkinShading::withAlpha(design_.outline, 220));
     painter.drawEllipse(body_.at(tHead * 0.1, side * 0.55), 2.2, 1.6);
     painter.restore();
   }

@@ -37,7 +37,7 @@ class LizardPainter {
   };
   using Detail = std::function<void(QPainter&, const BodyShape&)>;
   using ShapeDetail = std::function<void(QPainter&, const QPainterPath&)>;
-  struct Spec {
+  struct Design {
     QPainterPath spine;              // snout to the tip of the tail
     std::vector<QPointF> halfWidth;  // (distance from the snout, half-width)
     qreal headLength;
@@ -54,7 +54,7 @@ class LizardPainter {
     ShapeDetail legPattern;  // colours of the legs
   };
 
-  explicit LizardPainter(const Spec& spec);
+  explicit LizardPainter(const Design& design);
 
   qreal tAt(qreal distance) const { return distance / body_.length(); }
   void paint(QPainter& painter) const;
@@ -66,7 +66,7 @@ class LizardPainter {
   void paintHeadShields(QPainter& painter) const;
   void paintEyes(QPainter& painter) const;
 
-  Spec spec_;
+  Design design_;
   BodyShape body_;
   std::vector<Limb> limbs_;
 };

@@ -50,24 +50,24 @@ std::vector<Limb> salamanderLegs(const BodyShape& body) {
     const qreal t = pose.at / body.length();
     // Angles of a pose are measured from the direction the animal faces, towards its side.
     const qreal forward = body.spine().angleAt(t) + 180;
-    Limb::Spec spec;
-    spec.root = body.at(t, pose.side * 0.55);
-    spec.rootWidth = pose.hind ? 54 : 48;
-    spec.upperAngle = forward - pose.side * pose.upper;
-    spec.upperLength = pose.hind ? 66 : 58;
-    spec.jointWidth = pose.hind ? 38 : 36;
-    spec.lowerAngle = forward - pose.side * pose.lower;
-    spec.lowerLength = pose.hind ? 50 : 44;
-    spec.wristWidth = pose.hind ? 32 : 30;
-    spec.footAngle = forward - pose.side * pose.foot;
+    Limb::Design design;
+    design.root = body.at(t, pose.side * 0.55);
+    design.rootWidth = pose.hind ? 54 : 48;
+    design.upperAngle = forward - pose.side * pose.upper;
+    design.upperLength = pose.hind ? 66 : 58;
+    design.jointWidth = pose.hind ? 38 : 36;
+    design.lowerAngle = forward - pose.side * pose.lower;
+    design.lowerLength = pose.hind ? 50 : 44;
+    design.wristWidth = pose.hind ? 32 : 30;
+    design.footAngle = forward - pose.side * pose.foot;
     const std::vector<Limb::Toe> front = {{-48, 22}, {-16, 32}, {14, 34}, {46, 23}};
     const std::vector<Limb::Toe> back = {{-56, 22}, {-28, 33}, {0, 40}, {28, 36}, {58, 24}};
     for (const Limb::Toe& toe : pose.hind ? back : front) {
-      spec.toes.push_back({-toe.angle * pose.side, toe.length});
+      design.toes.push_back({-toe.angle * pose.side, toe.length});
     }
-    spec.toeWidth = 11;
-    spec.tip = Limb::Tip::Round;
-    legs.emplace_back(spec);
+    design.toeWidth = 11;
+    design.tip = Limb::Tip::Round;
+    legs.emplace_back(design);
   }
   return legs;
 }

@@ -44,10 +44,10 @@ void paintSardineGillRidges(QPainter& painter, const BodyShape& body) {
   painter.restore();
 }
 
-void setSardineFins(FishPainter::Spec& spec) {
+void setSardineFins(FishPainter::Design& design) {
   const FishFin::Colours grey{QColor(150, 164, 170, 200), QColor(186, 196, 200, 140),
                               QColor(86, 100, 110)};
-  spec.finsBehind = {
+  design.finsBehind = {
       {QPointF(0.43, -0.95), QPointF(0.55, -0.95), -74, -30,
        Profile{{0, 82}, {0.2, 84}, {0.7, 40}, {1, 22}}, 15, 0, grey},
       {QPointF(0.985, -0.96), QPointF(0.985, 0.96), -32, 32,
@@ -56,7 +56,7 @@ void setSardineFins(FishPainter::Spec& spec) {
       {QPointF(0.8, 0.95), QPointF(0.9, 0.95), 70, 40,
        Profile{{0, 40}, {0.6, 26}, {0.85, 22}, {1, 34}}, 16, 0, grey},
   };
-  spec.finsOver = {
+  design.finsOver = {
       {QPointF(0.5, 0.86), QPointF(0.53, 0.92), 56, 28, Profile{{0, 56}, {0.3, 54}, {1, 30}}, 8, 0,
        grey},
       {QPointF(0.215, 0.66), QPointF(0.225, 0.84), 26, 44, Profile{{0, 80}, {0.3, 74}, {1, 36}}, 15,
@@ -65,37 +65,37 @@ void setSardineFins(FishPainter::Spec& spec) {
 }
 
 void paintSardine(QPainter& painter) {
-  FishPainter::Spec spec;
-  spec.snout = {92, 380};
-  spec.length = 690;
-  spec.arch = -3;
-  spec.back = {{0, 0},     {0.012, 14}, {0.05, 32}, {0.14, 54}, {0.3, 68},
-               {0.45, 70}, {0.62, 60},  {0.8, 40},  {0.92, 26}, {1, 28}};
-  spec.belly = {{0, 0},    {0.012, 12}, {0.05, 30}, {0.16, 60}, {0.35, 76},
-                {0.5, 76}, {0.66, 62},  {0.82, 38}, {0.92, 26}, {1, 27}};
-  spec.colours = {{-1.0, QColor(28, 78, 98)},    {-0.7, QColor(44, 108, 118)},
-                  {-0.45, QColor(96, 150, 158)}, {-0.25, QColor(188, 206, 212)},
-                  {0.1, QColor(222, 228, 232)},  {1.0, QColor(244, 245, 246)}};
-  spec.outline = QColor(36, 66, 82);
-  spec.scales = {0.215,
-                 1.0,
-                 30,
-                 11,
-                 QColor(30, 70, 90, 150),
-                 QColor(130, 140, 150, 120),
-                 QColor(255, 255, 255, 140)};
-  spec.lateralLine = {{0.0, 0.0}};
-  spec.lateralLineColour = Qt::transparent;
-  spec.gillT = 0.215;
-  spec.gillCurve = 0.03;
-  spec.eye = {0.075, -0.2};
-  spec.eyeRadius = 18;
-  spec.iris = QColor(190, 196, 200);
-  spec.mouthCorner = {0.05, 0.12};
-  spec.pattern = paintSardineGillRidges;
-  spec.markings = paintSardineSpots;
-  setSardineFins(spec);
-  FishPainter(spec).paint(painter);
+  FishPainter::Design design;
+  design.snout = {92, 380};
+  design.length = 690;
+  design.arch = -3;
+  design.back = {{0, 0},     {0.012, 14}, {0.05, 32}, {0.14, 54}, {0.3, 68},
+                 {0.45, 70}, {0.62, 60},  {0.8, 40},  {0.92, 26}, {1, 28}};
+  design.belly = {{0, 0},    {0.012, 12}, {0.05, 30}, {0.16, 60}, {0.35, 76},
+                  {0.5, 76}, {0.66, 62},  {0.82, 38}, {0.92, 26}, {1, 27}};
+  design.colours = {{-1.0, QColor(28, 78, 98)},    {-0.7, QColor(44, 108, 118)},
+                    {-0.45, QColor(96, 150, 158)}, {-0.25, QColor(188, 206, 212)},
+                    {0.1, QColor(222, 228, 232)},  {1.0, QColor(244, 245, 246)}};
+  design.outline = QColor(36, 66, 82);
+  design.scales = {0.215,
+                   1.0,
+                   30,
+                   11,
+                   QColor(30, 70, 90, 150),
+                   QColor(130, 140, 150, 120),
+                   QColor(255, 255, 255, 140)};
+  design.lateralLine = {{0.0, 0.0}};
+  design.lateralLineColour = Qt::transparent;
+  design.gillT = 0.215;
+  design.gillCurve = 0.03;
+  design.eye = {0.075, -0.2};
+  design.eyeRadius = 18;
+  design.iris = QColor(190, 196, 200);
+  design.mouthCorner = {0.05, 0.12};
+  design.pattern = paintSardineGillRidges;
+  design.markings = paintSardineSpots;
+  setSardineFins(design);
+  FishPainter(design).paint(painter);
 }
 
 // Pale irregular blotches in loose vertical series over the brown body: each is a few merged
@@ -150,11 +150,11 @@ void paintGrouperMouth(QPainter& painter, const BodyShape& body) {
   painter.restore();
 }
 
-void setGrouperFins(FishPainter::Spec& spec) {
+void setGrouperFins(FishPainter::Design& design) {
   const FishFin::Colours brown{QColor(86, 58, 40, 235), QColor(120, 84, 56, 220),
                                QColor(52, 34, 22)};
   const FishFin::Colours paleRimmed{brown.membrane, QColor(226, 212, 176, 230), brown.ray};
-  spec.finsBehind = {
+  design.finsBehind = {
       {QPointF(0.32, -0.96), QPointF(0.83, -0.94), -100, -30,
        Profile{{0, 44}, {0.12, 70}, {0.42, 62}, {0.5, 62}, {0.7, 96}, {0.9, 74}, {1, 36}}, 26, 11,
        brown},
@@ -163,7 +163,7 @@ void setGrouperFins(FishPainter::Spec& spec) {
       {QPointF(0.72, 0.94), QPointF(0.86, 0.93), 80, 34,
        Profile{{0, 40}, {0.2, 70}, {0.5, 92}, {0.8, 80}, {1, 40}}, 11, 3, paleRimmed},
   };
-  spec.finsOver = {
+  design.finsOver = {
       {QPointF(0.36, 0.84), QPointF(0.4, 0.92), 76, 36, Profile{{0, 96}, {0.4, 100}, {1, 56}}, 6, 1,
        brown},
       {QPointF(0.35, 0.08), QPointF(0.355, 0.36), -2, 58,
@@ -173,38 +173,38 @@ void setGrouperFins(FishPainter::Spec& spec) {
 }
 
 void paintGrouper(QPainter& painter) {
-  FishPainter::Spec spec;
-  spec.snout = {130, 390};
-  spec.length = 630;
-  spec.arch = 10;
-  spec.back = {{0, 0},      {0.03, 5},  {0.042, 28}, {0.08, 58}, {0.16, 100}, {0.28, 126},
-               {0.42, 134}, {0.6, 118}, {0.78, 80},  {0.92, 60}, {1, 62}};
-  spec.belly = {{0, 4},      {0.008, 16}, {0.04, 36}, {0.1, 66},  {0.2, 104}, {0.34, 124},
-                {0.48, 124}, {0.64, 106}, {0.8, 72},  {0.92, 58}, {1, 60}};
-  spec.colours = {{-1.0, QColor(52, 32, 22)},
-                  {-0.5, QColor(84, 52, 34)},
-                  {0.1, QColor(110, 70, 44)},
-                  {0.6, QColor(146, 104, 64)},
-                  {1.0, QColor(190, 152, 96)}};
-  spec.outline = QColor(44, 28, 18);
-  spec.scales = {0.31,
-                 1.0,
-                 60,
-                 26,
-                 QColor(30, 18, 10, 120),
-                 QColor(60, 40, 20, 100),
-                 QColor(255, 230, 190, 70)};
-  spec.lateralLine = {{0.3, -0.62}, {0.6, -0.5}, {0.85, -0.25}, {1.0, 0.0}};
-  spec.lateralLineColour = QColor(40, 24, 14, 200);
-  spec.gillT = 0.31;
-  spec.gillCurve = 0.05;
-  spec.eye = {0.13, -0.46};
-  spec.eyeRadius = 16;
-  spec.iris = QColor(176, 132, 64);
-  spec.pattern = paintGrouperBlotches;
-  spec.mouth = paintGrouperMouth;
-  setGrouperFins(spec);
-  FishPainter(spec).paint(painter);
+  FishPainter::Design design;
+  design.snout = {130, 390};
+  design.length = 630;
+  design.arch = 10;
+  design.back = {{0, 0},      {0.03, 5},  {0.042, 28}, {0.08, 58}, {0.16, 100}, {0.28, 126},
+                 {0.42, 134}, {0.6, 118}, {0.78, 80},  {0.92, 60}, {1, 62}};
+  design.belly = {{0, 4},      {0.008, 16}, {0.04, 36}, {0.1, 66},  {0.2, 104}, {0.34, 124},
+                  {0.48, 124}, {0.64, 106}, {0.8, 72},  {0.92, 58}, {1, 60}};
+  design.colours = {{-1.0, QColor(52, 32, 22)},
+                    {-0.5, QColor(84, 52, 34)},
+                    {0.1, QColor(110, 70, 44)},
+                    {0.6, QColor(146, 104, 64)},
+                    {1.0, QColor(190, 152, 96)}};
+  design.outline = QColor(44, 28, 18);
+  design.scales = {0.31,
+                   1.0,
+                   60,
+                   26,
+                   QColor(30, 18, 10, 120),
+                   QColor(60, 40, 20, 100),
+                   QColor(255, 230, 190, 70)};
+  design.lateralLine = {{0.3, -0.62}, {0.6, -0.5}, {0.85, -0.25}, {1.0, 0.0}};
+  design.lateralLineColour = QColor(40, 24, 14, 200);
+  design.gillT = 0.31;
+  design.gillCurve = 0.05;
+  design.eye = {0.13, -0.46};
+  design.eyeRadius = 16;
+  design.iris = QColor(176, 132, 64);
+  design.pattern = paintGrouperBlotches;
+  design.mouth = paintGrouperMouth;
+  setGrouperFins(design);
+  FishPainter(design).paint(painter);
 }
 
 }  // namespace

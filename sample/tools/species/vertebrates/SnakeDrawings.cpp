@@ -44,32 +44,32 @@ void paintGrassSnakePattern(QPainter& painter, const BodyShape& body) {
 }
 
 void paintGrassSnake(QPainter& painter) {
-  SnakePainter::Spec spec;
-  spec.spine.moveTo(210, 215);
-  spec.spine.cubicTo(430, 150, 770, 160, 810, 300);
-  spec.spine.cubicTo(850, 430, 320, 320, 250, 470);
-  spec.spine.cubicTo(190, 600, 520, 650, 760, 610);
-  spec.spine.cubicTo(850, 595, 910, 570, 930, 530);
-  spec.halfWidth = {{0, 30},    {26, 28},   {60, 24},   {150, 31}, {500, 36},
-                    {1300, 35}, {1600, 26}, {1800, 13}, {2000, 4}, {2060, 1}};
-  spec.skin = QColor(118, 122, 94);
-  spec.outline = QColor(38, 40, 28);
-  spec.scaleRows = 13;
-  spec.scaleLength = 12;
-  spec.scales = {QColor(28, 30, 20, 150), QColor(255, 255, 235, 50), 0.8, true};
-  spec.pattern = paintGrassSnakePattern;
-  spec.head.length = 124;
-  spec.head.depth = 70;
-  spec.head.neck = 22;
-  spec.head.eye = {0.7, -0.12};
-  spec.head.eyeRadius = 14;
-  spec.head.iris = QColor(200, 164, 74);
-  spec.head.top = QColor(112, 118, 88);
-  spec.head.lip = QColor(238, 232, 204);
-  spec.head.lipSeams = QColor(40, 40, 32, 200);
-  spec.head.outline = QColor(38, 40, 28);
-  spec.head.stripe = Qt::transparent;
-  SnakePainter(spec).paint(painter);
+  SnakePainter::Design design;
+  design.spine.moveTo(210, 215);
+  design.spine.cubicTo(430, 150, 770, 160, 810, 300);
+  design.spine.cubicTo(850, 430, 320, 320, 250, 470);
+  design.spine.cubicTo(190, 600, 520, 650, 760, 610);
+  design.spine.cubicTo(850, 595, 910, 570, 930, 530);
+  design.halfWidth = {{0, 30},    {26, 28},   {60, 24},   {150, 31}, {500, 36},
+                      {1300, 35}, {1600, 26}, {1800, 13}, {2000, 4}, {2060, 1}};
+  design.skin = QColor(118, 122, 94);
+  design.outline = QColor(38, 40, 28);
+  design.scaleRows = 13;
+  design.scaleLength = 12;
+  design.scales = {QColor(28, 30, 20, 150), QColor(255, 255, 235, 50), 0.8, true};
+  design.pattern = paintGrassSnakePattern;
+  design.head.length = 124;
+  design.head.depth = 70;
+  design.head.neck = 22;
+  design.head.eye = {0.7, -0.12};
+  design.head.eyeRadius = 14;
+  design.head.iris = QColor(200, 164, 74);
+  design.head.top = QColor(112, 118, 88);
+  design.head.lip = QColor(238, 232, 204);
+  design.head.lipSeams = QColor(40, 40, 32, 200);
+  design.head.outline = QColor(38, 40, 28);
+  design.head.stripe = Qt::transparent;
+  SnakePainter(design).paint(painter);
 }
 
 // Grey-brown with broad dark bars across the back, often split into two halves that do not quite
@@ -90,35 +90,35 @@ void paintViperPattern(QPainter& painter, const BodyShape& body) {
 }
 
 void paintViper(QPainter& painter) {
-  SnakePainter::Spec spec;
-  spec.spine.moveTo(300, 290);
-  spec.spine.cubicTo(490, 200, 830, 230, 820, 380);
-  spec.spine.cubicTo(810, 530, 430, 440, 380, 560);
-  spec.spine.cubicTo(350, 630, 530, 670, 690, 640);
-  spec.halfWidth = {{0, 38},    {26, 32},   {60, 27},   {120, 40}, {500, 50},
-                    {1050, 48}, {1280, 35}, {1400, 13}, {1457, 2}};
-  spec.skin = QColor(158, 136, 106);
-  spec.outline = QColor(54, 40, 28);
-  spec.scaleRows = 15;
-  spec.scaleLength = 10.5;
-  spec.scales = {QColor(40, 28, 18, 150), QColor(255, 250, 230, 55), 0.8, true};
-  spec.pattern = paintViperPattern;
-  spec.head.length = 118;
-  spec.head.depth = 86;
-  spec.head.neck = 23;
-  spec.head.snoutLift = 0.2;
-  spec.head.jawBulge = 0.16;
-  spec.head.eye = {0.66, -0.12};
-  spec.head.eyeRadius = 12;
-  spec.head.verticalPupil = true;
-  spec.head.iris = QColor(196, 112, 58);
-  spec.head.top = QColor(150, 128, 98);
-  spec.head.lip = QColor(214, 200, 172);
-  spec.head.lipSeams = QColor(120, 98, 72, 150);
-  spec.head.outline = QColor(54, 40, 28);
-  spec.head.stripe = QColor(62, 42, 30, 230);
-  spec.head.largePlates = false;
-  SnakePainter(spec).paint(painter);
+  SnakePainter::Design design;
+  design.spine.moveTo(300, 290);
+  design.spine.cubicTo(490, 200, 830, 230, 820, 380);
+  design.spine.cubicTo(810, 530, 430, 440, 380, 560);
+  design.spine.cubicTo(350, 630, 530, 670, 690, 640);
+  design.halfWidth = {{0, 38},    {26, 32},   {60, 27},   {120, 40}, {500, 50},
+                      {1050, 48}, {1280, 35}, {1400, 13}, {1457, 2}};
+  design.skin = QColor(158, 136, 106);
+  design.outline = QColor(54, 40, 28);
+  design.scaleRows = 15;
+  design.scaleLength = 10.5;
+  design.scales = {QColor(40, 28, 18, 150), QColor(255, 250, 230, 55), 0.8, true};
+  design.pattern = paintViperPattern;
+  design.head.length = 118;
+  design.head.depth = 86;
+  design.head.neck = 23;
+  design.head.snoutLift = 0.2;
+  design.head.jawBulge = 0.16;
+  design.head.eye = {0.66, -0.12};
+  design.head.eyeRadius = 12;
+  design.head.verticalPupil = true;
+  design.head.iris = QColor(196, 112, 58);
+  design.head.top = QColor(150, 128, 98);
+  design.head.lip = QColor(214, 200, 172);
+  design.head.lipSeams = QColor(120, 98, 72, 150);
+  design.head.outline = QColor(54, 40, 28);
+  design.head.stripe = QColor(62, 42, 30, 230);
+  design.head.largePlates = false;
+  SnakePainter(design).paint(painter);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace sylvenor::draw {
 // seen: drawn in its own frame (x from the neck to the snout, y down), then placed at the neck.
 class SnakeHead {
  public:
-  struct Spec {
+  struct Design {
     qreal length = 100;
     qreal depth = 60;
     qreal neck = 20;      // half-width of the neck where the head joins it
@@ -30,7 +30,7 @@ class SnakeHead {
     bool largePlates = true;  // big head shields, or a net of small scales
   };
 
-  explicit SnakeHead(const Spec& spec);
+  explicit SnakeHead(const Design& design);
 
   // Paints the head with its back on neck, pointing in direction (degrees on screen).
   void paint(QPainter& painter, QPointF neck, qreal direction) const;
@@ -46,7 +46,7 @@ class SnakeHead {
   void paintPlates(QPainter& painter, const QPainterPath& shape) const;
   void paintEye(QPainter& painter) const;
 
-  Spec spec_;
+  Design design_;
 };
 
 }  // namespace sylvenor::draw

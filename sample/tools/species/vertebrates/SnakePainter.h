@@ -18,7 +18,7 @@ namespace sylvenor::draw {
 class SnakePainter {
  public:
   using Detail = std::function<void(QPainter&, const BodyShape&)>;
-  struct Spec {
+  struct Design {
     QPainterPath spine;              // from the neck to the tip of the tail
     std::vector<QPointF> halfWidth;  // (distance from the neck, half-width)
     QColor skin;
@@ -27,17 +27,17 @@ class SnakePainter {
     qreal scaleLength;
     ScaleNet::Style scales;
     Detail pattern;
-    SnakeHead::Spec head;
+    SnakeHead::Design head;
   };
 
-  explicit SnakePainter(const Spec& spec);
+  explicit SnakePainter(const Design& design);
 
   void paint(QPainter& painter) const;
 
  private:
   qreal tAt(qreal distance) const { return distance / body_.length(); }
 
-  Spec spec_;
+  Design design_;
   BodyShape body_;
 };
 

@@ -159,20 +159,20 @@ void paintEye(QPainter& painter) {
 
 Limb frogLimb(QPointF root, qreal upperAngle, qreal upperLength, qreal lowerAngle,
               qreal lowerLength, qreal footAngle, std::vector<Limb::Toe> toes, qreal width) {
-  Limb::Spec spec;
-  spec.root = root;
-  spec.rootWidth = width;
-  spec.upperAngle = upperAngle;
-  spec.upperLength = upperLength;
-  spec.jointWidth = width * 0.8;
-  spec.lowerAngle = lowerAngle;
-  spec.lowerLength = lowerLength;
-  spec.wristWidth = width * 0.62;
-  spec.footAngle = footAngle;
-  spec.toes = std::move(toes);
-  spec.toeWidth = 8;
-  spec.tip = Limb::Tip::Pad;
-  return Limb(spec);
+  Limb::Design design;
+  design.root = root;
+  design.rootWidth = width;
+  design.upperAngle = upperAngle;
+  design.upperLength = upperLength;
+  design.jointWidth = width * 0.8;
+  design.lowerAngle = lowerAngle;
+  design.lowerLength = lowerLength;
+  design.wristWidth = width * 0.62;
+  design.footAngle = footAngle;
+  design.toes = std::move(toes);
+  design.toeWidth = 8;
+  design.tip = Limb::Tip::Pad;
+  return Limb(design);
 }
 
 void paintLimb(QPainter& painter, const Limb& limb, QPointF light, bool shaded) {
