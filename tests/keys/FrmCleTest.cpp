@@ -216,16 +216,22 @@ TEST_F(FrmCleTest, TheCardSlidesInOverThePhotographOnlyWhenAllowed) {
   EXPECT_FALSE(card->isVisible());
 }
 
-TEST_F(FrmCleTest, TheMagnifierShowsOnlyWithAnEnlargedPhotograph) {
+TEST_F(FrmCleTest, TheMagnifierShowsOnlyWithAnEnlargedPhotographAndNoFrameStaysBlank) {
   ajouter("Renard roux", 0, 0);
+  QImage placeholder(30, 20, QImage::Format_RGB32);
+  placeholder.fill(Qt::gray);
+  std::filesystem::create_directories(dossier_ / "data");
+  ASSERT_TRUE(placeholder.save(QString::fromStdString((dossier_ / "data/0.jpg").string())));
   ouvrir();
   EXPECT_FALSE(child<QWidget>(*cle_, "IcoLoupe")->isVisible());
+  // Without its photograph, the species shows "Pas de photo", never a blank frame.
+  EXPECT_EQ(child<QLabel>(*cle_, "ImgEspece")->pixmap().size(), QSize(30, 20));
   clic("BtnQuit");
   fermeture();
   test::TempDir::writeFile(dossier_ / "data/1grand.jpg", "pas une image");
   ouvrir();
   ASSERT_TRUE(visible("IcoLoupe"));
-  clic("IcoLoupe");  // an unreadable picture shows an empty viewer, and is not help
+  clic("IcoLoupe");  // an unreadable picture shows the placeholder, and is not help
   EXPECT_TRUE(modals_.vus.contains("FrmImageAide"));
   EXPECT_EQ(texte("LblCompteAide"), "0 - total: 0");
 }
