@@ -49,8 +49,7 @@ FrmImageAide::FrmImageAide(QWidget* parent) : QDialog(parent) {
 
 void FrmImageAide::chargerImage(const std::filesystem::path& file,
                                 const std::filesystem::path& remplacement) {
-  image_ = PictureLoader::lire(file);
-  if (image_.isNull() && !remplacement.empty()) image_ = PictureLoader::lire(remplacement);
+  image_ = PictureLoader::lire(file, remplacement);
 }
 
 void FrmImageAide::setLegende(const QString& legende) { label1_->setText(legende); }

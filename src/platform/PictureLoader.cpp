@@ -46,12 +46,17 @@ QImage PictureLoader::lire(const std::filesystem::path& file, QSize box) {
   return image;
 }
 
+QImage PictureLoader::lire(const std::filesystem::path& file,
+                           const std::filesystem::path& remplacement, QSize box) {
+  QImage image = lire(file, box);
+  if (image.isNull() && !remplacement.empty()) image = lire(remplacement, box);
+  return image;
+}
+
 QPixmap PictureLoader::pourAffichage(const std::filesystem::path& file, QSize box, qreal ratio,
                                      const std::filesystem::path& remplacement) {
   const QSize pixels = (QSizeF(box) * ratio).toSize();
-  QImage image = lire(file, pixels);
-  if (image.isNull() && !remplacement.empty()) image = lire(remplacement, pixels);
-  return ajuster(image, box, ratio);
+  return ajuster(lire(file, remplacement, pixels), box, ratio);
 }
 
 QPixmap PictureLoader::ajuster(const QImage& image, QSize box, qreal ratio) {

@@ -21,6 +21,9 @@ class PictureLoader {
   // null image when the file is missing, empty, not an ordinary file, not a picture, or too large
   // to be decoded.
   static QImage lire(const std::filesystem::path& file, QSize box = {});
+  // The same, with `remplacement` read instead when the file cannot be (an empty path: none).
+  static QImage lire(const std::filesystem::path& file, const std::filesystem::path& remplacement,
+                     QSize box = {});
 
   // The picture for a label of `box` logical pixels on a screen of `ratio` device pixels per
   // pixel: at its own size when it fits, reduced to fit otherwise, sharp at any ratio. When the

@@ -95,11 +95,7 @@ FileError ZonePhotos::enregistrer(std::int16_t n) {
   return erreur;
 }
 
-void ZonePhotos::setModifiable(bool modifiable) {
-  modifiable_ = modifiable;
-  afficher(Sorte::Photo);
-  afficher(Sorte::Agrandie);
-}
+void ZonePhotos::setModifiable(bool modifiable) { modifiable_ = modifiable; }
 
 void ZonePhotos::choisir(Sorte sorte) {
   const QString titre = sorte == Sorte::Photo ? "Choisir la photo" : "Choisir la photo agrandie";

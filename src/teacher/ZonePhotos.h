@@ -30,6 +30,7 @@ class ZonePhotos : public QWidget {
   void oublier();
   // The new card is saved: what waited for it is written.
   FileError enregistrer(std::int16_t n);
+  // In force from the next card shown.
   void setModifiable(bool modifiable);
 
  private:
