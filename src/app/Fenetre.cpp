@@ -14,6 +14,14 @@ QLabel* Fenetre::etiquette(const QString& name, const QString& caption, const QR
   return label;
 }
 
+void Fenetre::ajusterHauteur(QLabel& label) {
+  label.setFixedHeight(label.heightForWidth(label.width()));
+  const QWidget* parent = label.parentWidget();
+  if (parent == nullptr) return;
+  const int depasse = label.geometry().bottom() - parent->rect().bottom();
+  if (depasse > 0) label.move(label.x(), std::max(0, label.y() - depasse));
+}
+
 void Fenetre::colorerFond(QWidget& widget, const QColor& couleur) {
   widget.setAutoFillBackground(true);
   QPalette fond = widget.palette();

@@ -15,6 +15,9 @@ class Fenetre {
   // A label at its place, whose text is shown as written, never as markup.
   static QLabel* etiquette(const QString& name, const QString& caption, const QRect& rect,
                            QWidget* parent);
+  // Gives a word-wrapped label the height its text needs at its width, moving it up when it
+  // would otherwise run out of its parent.
+  static void ajusterHauteur(QLabel& label);
   static void colorerFond(QWidget& widget, const QColor& couleur);
   static void centrer(QWidget& fenetre);
 };

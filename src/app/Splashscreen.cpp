@@ -99,6 +99,7 @@ void Splashscreen::construireBandeau() {
 void Splashscreen::construireMenu() {
   lblNomEleve_ = new QLabel("Elèves", this);
   lblNomEleve_->setObjectName("LblNomEleve");
+  lblNomEleve_->setTextFormat(Qt::PlainText);
   lblNomEleve_->setStyleSheet("font-weight: bold;");
   lblNomEleve_->setGeometry(rectTwips(240, 1980, 7020, 330));
   connect(ajouterEntreeMenu(0, "Command1", "Label4", "- Entrer dans le Fichier du Vivant"),

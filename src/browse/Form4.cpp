@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 
+#include "app/Fenetre.h"
 #include "app/FrmTemp.h"
 #include "app/GradientBackground.h"
 #include "app/PictureButton.h"
@@ -41,13 +42,6 @@ constexpr std::array<const char*, 6> kRubriquesAnimal = {
 constexpr std::array<const char*, 6> kRubriquesVegetal = {
     "FLEURS: ", "GRAINES: ", "FRUITS: ", "RACINES: ", "LIEU DE VIE: ", "Autres infos: "};
 
-QLabel* label(const QString& name, const QString& text, const QRect& rect, QWidget* parent) {
-  auto* created = new QLabel(text, parent);
-  created->setObjectName(name);
-  created->setGeometry(rect);
-  return created;
-}
-
 }  // namespace
 
 Form4::Form4(Programme& programme, const FrmTemp& images, std::function<void(std::int16_t)> classer,
@@ -57,7 +51,8 @@ Form4::Form4(Programme& programme, const FrmTemp& images, std::function<void(std
   setWindowTitle("Fichier du Vivant");
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(twips(kLargeur), twips(kHauteur));
-  auto* titre = label("Lbl1", "Fichier du Vivant", rectTwips(kGauche, 120, 7200, 600), this);
+  auto* titre =
+      Fenetre::etiquette("Lbl1", "Fichier du Vivant", rectTwips(kGauche, 120, 7200, 600), this);
   titre->setStyleSheet("font-size: 16pt; font-weight: bold;");
   construireChoix();
   construireFiche(images);
@@ -66,8 +61,8 @@ Form4::Form4(Programme& programme, const FrmTemp& images, std::function<void(std
 }
 
 void Form4::construireChoix() {
-  label("Label2", "Je veux voir...", rectTwips(kGauche, kHautPhoto, kLargeurGauche, kHauteurLigne),
-        this);
+  Fenetre::etiquette("Label2", "Je veux voir...",
+                     rectTwips(kGauche, kHautPhoto, kLargeurGauche, kHauteurLigne), this);
   optType_ = new QButtonGroup(this);
   for (int i = 0; i < static_cast<int>(kTypes.size()); ++i) {
     auto* option = new QRadioButton(QString::fromUtf8(kTypes[static_cast<std::size_t>(i)]), this);
@@ -87,14 +82,13 @@ void Form4::construireChoix() {
   listEsp_->setTextElideMode(Qt::ElideNone);
   listEsp_->setGeometry(rectTwips(kGauche, 2520, kLargeurGauche, 5400));
   connect(listEsp_, &QListWidget::itemSelectionChanged, this, &Form4::ListEsp_Click);
-  lblNbEsp_ =
-      label("LblNbEsp",
-            "Nombre d'espèces:", rectTwips(kGauche, 8040, kLargeurGauche, kHauteurLigne), this);
+  lblNbEsp_ = Fenetre::etiquette("LblNbEsp", "Nombre d'espèces:",
+                                 rectTwips(kGauche, 8040, kLargeurGauche, kHauteurLigne), this);
 }
 
 void Form4::construireFiche(const FrmTemp& images) {
-  imgEspece_ =
-      label("ImgEspece", "", rectTwips(kDroite, kHautPhoto, kLargeurPhoto, kHauteurPhoto), this);
+  imgEspece_ = Fenetre::etiquette(
+      "ImgEspece", "", rectTwips(kDroite, kHautPhoto, kLargeurPhoto, kHauteurPhoto), this);
   imgEspece_->setFrameShape(QFrame::Panel);
   imgEspece_->setFrameShadow(QFrame::Sunken);
   imgEspece_->setAlignment(Qt::AlignCenter);
@@ -104,9 +98,10 @@ void Form4::construireFiche(const FrmTemp& images) {
   connect(static_cast<QAbstractButton*>(icoLoupe_), &QAbstractButton::clicked, this,
           &Form4::IcoLoupe_Click);
 
-  lblNom_ = label("LblNom", "", rectTwips(kDroite, 4740, kLargeurDroite, 360), this);
+  lblNom_ = Fenetre::etiquette("LblNom", "", rectTwips(kDroite, 4740, kLargeurDroite, 360), this);
   lblNom_->setStyleSheet("font-weight: bold;");
-  lblGroupe_ = label("LblGroupe", "", rectTwips(kDroite, 5100, kLargeurDroite, 360), this);
+  lblGroupe_ =
+      Fenetre::etiquette("LblGroupe", "", rectTwips(kDroite, 5100, kLargeurDroite, 360), this);
   lblGroupe_->setStyleSheet("font-weight: bold; color: #00308f;");
 
   auto* frame2 = new QGroupBox("Informations", this);
@@ -114,8 +109,9 @@ void Form4::construireFiche(const FrmTemp& images) {
   frame2->setGeometry(rectTwips(kDroite, 5520, kLargeurDroite, 2400));
   for (std::size_t i = 0; i < lblInfo_.size(); ++i) {
     const int top = 300 + static_cast<int>(i) * 345;
-    lblInfo_[i] = label(QString("LblInfo(%1)").arg(i), "*",
-                        rectTwips(120, top, kLargeurDroite - 240, kHauteurLigne), frame2);
+    lblInfo_[i] =
+        Fenetre::etiquette(QString("LblInfo(%1)").arg(i), "*",
+                           rectTwips(120, top, kLargeurDroite - 240, kHauteurLigne), frame2);
   }
 }
 

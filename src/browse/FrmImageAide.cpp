@@ -35,6 +35,7 @@ FrmImageAide::FrmImageAide(QWidget* parent) : QDialog(parent) {
 
   label1_ = new QLabel("Aide", this);
   label1_->setObjectName("Label1");
+  label1_->setTextFormat(Qt::PlainText);
   label1_->setAlignment(Qt::AlignCenter);
   label1_->setStyleSheet("font-weight: bold;");
 

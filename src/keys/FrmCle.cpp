@@ -12,10 +12,12 @@
 #include <chrono>
 
 #include "app/CaptionLayout.h"
+#include "app/Fenetre.h"
 #include "app/FrmTemp.h"
 #include "app/PictureButton.h"
 #include "app/Programme.h"
 #include "browse/FrmImageAide.h"
+#include "keys/FicheInfo.h"
 #include "keys/FrmDemanderNumEsp.h"
 #include "keys/FrmOuiNon.h"
 #include "keys/FrmRecap.h"
@@ -37,7 +39,7 @@ constexpr int kHauteur = 9660;
 constexpr int kHautFiche = 6315;
 constexpr int kPasFiche = 110;
 constexpr RectTwips kCadrePhoto{0, 5940, 4920, 3720};
-constexpr RectTwips kFiche{4920, 0, 4200, 3300};
+constexpr int kLargeurFiche = 4200;
 constexpr RectTwips kCompteur{9240, 5940, 2640, 2280};
 
 QRect toPixels(const RectTwips& r) { return rectTwips(r.left, r.top, r.width, r.height); }
@@ -45,10 +47,7 @@ QRect toPixels(const RectTwips& r) { return rectTwips(r.left, r.top, r.width, r.
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 QLabel* label(const QString& name, const QString& text, const RectTwips& rect, QWidget* parent) {
-  auto* created = new QLabel(text, parent);
-  created->setObjectName(name);
-  created->setGeometry(toPixels(rect));
-  return created;
+  return Fenetre::etiquette(name, text, toPixels(rect), parent);
 }
 
 QString compteAide(const Exercice& exercice) {
@@ -231,23 +230,10 @@ void FrmCle::construirePhoto() {
 }
 
 void FrmCle::construireFiche() {
-  frmInfo_ = new QFrame(this);
-  frmInfo_->setObjectName("FrmInfo");
-  frmInfo_->setFrameShape(QFrame::Box);
-  frmInfo_->setAutoFillBackground(true);
-  QPalette card = frmInfo_->palette();
-  card.setColor(QPalette::Window, QColor(255, 255, 224));
-  frmInfo_->setPalette(card);
-  frmInfo_->setGeometry(toPixels(kFiche));
+  frmInfo_ = new FicheInfo(twips(kLargeurFiche), this);
   // Out of view below the window until the pointer passes over the photograph.
   frmInfo_->move(frmImage_->width(), height());
   frmInfo_->hide();
-  lblNom_ = label("LblNom", "Espece", {60, 60, 4080, 420}, frmInfo_);
-  lblNom_->setStyleSheet("font-weight: bold;");
-  for (int i = 0; i < 6; ++i) {
-    lblInfo_[static_cast<std::size_t>(i)] = label(
-        QString("LblInfo(%1)").arg(i), "Information:", {60, 540 + i * 420, 4080, 400}, frmInfo_);
-  }
 }
 
 void FrmCle::construireCompteur() {
@@ -366,10 +352,7 @@ void FrmCle::afficher(std::int16_t numero) {
   imgEspece_->setPixmap(PictureLoader::pourAffichage(
       ImagesEspece::photo(programme_.dossier(), numero), imgEspece_->size(), devicePixelRatioF(),
       ImagesEspece::photo(programme_.dossier(), 0)));
-  lblNom_->setText("  " + fromUtf8(fiche.Nom));
-  for (std::size_t i = 0; i < lblInfo_.size(); ++i) {
-    lblInfo_[i]->setText(fromUtf8(profil_.prefixes[i]) + fromUtf8(fiche.Info[i]));
-  }
+  frmInfo_->montrer(fiche.Nom, profil_.prefixes, fiche.Info);
   icoLoupe_->setVisible(
       programme_.fichiers().exists(ImagesEspece::photoAgrandie(programme_.dossier(), numero)));
 }
@@ -496,15 +479,18 @@ void FrmCle::montrerFiche() {
   frmInfo_->show();
   frmInfo_->raise();
   for (int t = kHauteur; t >= kHautFiche; t -= kPasFiche) {
-    frmInfo_->move(frmInfo_->x(), twips(t));
+    frmInfo_->move(frmInfo_->x(), std::min(twips(t), hautFicheEntiere()));
     frmInfo_->repaint();
   }
 }
 
+// A card taller than its usual place rises higher, so that its last line stays in view.
+int FrmCle::hautFicheEntiere() const { return height() - frmInfo_->height(); }
+
 void FrmCle::cacherFiche() {
   if (!frmInfo_->isVisible()) return;
-  for (int t = kHautFiche; t <= kHauteur; t += kPasFiche) {
-    frmInfo_->move(frmInfo_->x(), twips(t));
+  for (int y = frmInfo_->y(); y <= height(); y += twips(kPasFiche)) {
+    frmInfo_->move(frmInfo_->x(), y);
     frmInfo_->repaint();
   }
   frmInfo_->hide();

@@ -17,6 +17,7 @@ class QLabel;
 
 namespace sylvenor {
 
+class FicheInfo;
 class FrmDemanderNumEsp;
 class FrmProf;
 class FrmTemp;
@@ -100,6 +101,7 @@ class FrmCle : public QWidget {
   void Form_Activate();
   void montrerFiche();
   void cacherFiche();
+  int hautFicheEntiere() const;
   void aide(int index);
   void AfficherLoupe();
   void BtnQuit_Click();
@@ -120,9 +122,7 @@ class FrmCle : public QWidget {
   QFrame* frmImage_ = nullptr;
   QLabel* imgEspece_ = nullptr;
   QWidget* icoLoupe_ = nullptr;
-  QFrame* frmInfo_ = nullptr;
-  QLabel* lblNom_ = nullptr;
-  std::array<QLabel*, 6> lblInfo_{};
+  FicheInfo* frmInfo_ = nullptr;
   QFrame* frmCompteur_ = nullptr;
   QLabel* lblCompteAide_ = nullptr;
   QLabel* lblEssai_ = nullptr;

@@ -203,6 +203,7 @@ void FrmTester::Les4especes() {
   }
   imgTest_->setPixmap(plateau_.images.at(essai_.rang()));
   aide_->setText(QString::fromStdString(kEtresVivantsAtelier.at(essai_.rang()).lignes()));
+  Fenetre::ajusterHauteur(*aide_);
 }
 
 void FrmTester::RAZ() {

@@ -157,6 +157,20 @@ TEST_F(Form4Test, ChoosingASpeciesShowsItsCardAndTheBestPictureThatCanBeRead) {
   EXPECT_TRUE(form_->isVisible());
 }
 
+// Cards come from other installations: their texts are shown as typed, never as markup.
+TEST_F(Form4Test, ACardWrittenLikeMarkupShowsItsCharacters) {
+  const std::string nom = "<u>Hérisson</u> <b>gras</b>";
+  ajouter({{nom, 0}});
+  ouvrir();
+  choisir(nom);
+  for (const char* name : {"LblNom", "LblInfo(0)"}) {
+    auto* label = child<QLabel>(*form_, name);
+    const QString affiche = label->text().trimmed();
+    EXPECT_TRUE(affiche.contains("<u>Hérisson</u>")) << name;
+    EXPECT_GE(label->sizeHint().width(), label->fontMetrics().horizontalAdvance(affiche)) << name;
+  }
+}
+
 TEST_F(Form4Test, TheMagnifierShowsTheEnlargedPhotographAndLeavesTheExerciseAlone) {
   ajouter({{"Renard roux", 0}, {"Chêne", -1}});
   photo("1grand.jpg", {300, 200});

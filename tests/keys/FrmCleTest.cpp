@@ -6,7 +6,11 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <fstream>
+#include <sstream>
+
 #include "app/FrmTemp.h"
+#include "keys/FicheInfo.h"
 #include "keys/FrmDemanderNumEsp.h"
 #include "platform/Twips.h"
 #include "support/ModalDriver.h"
@@ -194,6 +198,45 @@ TEST_F(FrmCleTest, ThePupilChoosesTheNumberAndAPlantBringsThePromptBack) {
   EXPECT_EQ(programme().exercice().EspeceCourante, 2);
 }
 
+// Name, kingdom and six lines of each species of the sample list.
+std::vector<std::vector<std::string>> especesExemple() {
+  std::ifstream file(SYLVENOR_SAMPLE_SOURCE "/especes.txt");
+  std::vector<std::vector<std::string>> especes;
+  for (std::string ligne; std::getline(file, ligne);) {
+    if (ligne.empty() || ligne.front() == '#') continue;
+    std::vector<std::string> champs;
+    std::istringstream morceaux(ligne);
+    for (std::string champ; std::getline(morceaux, champ, '|');) {
+      champ.erase(0, champ.find_first_not_of(' '));
+      champ.erase(champ.find_last_not_of(' ') + 1);
+      champs.push_back(champ);
+    }
+    especes.push_back(champs);
+  }
+  return especes;
+}
+
+TEST_F(FrmCleTest, TheCardShowsEveryLineOfTheSampleWhole) {
+  const auto especes = especesExemple();
+  ASSERT_GT(especes.size(), 80U);
+  ajouter("Renard roux", 0, 0);
+  ouvrir();
+  auto* card = child<FicheInfo>(*cle_, "FrmInfo");
+  card->show();
+  for (const auto& espece : especes) {
+    const bool vegetal = espece.at(1) == "végétal";
+    std::array<std::string, 6> lignes;
+    for (std::size_t i = 0; i < lignes.size(); ++i) lignes[i] = padded(espece.at(4 + i), 35);
+    const ProfilCle& profil = vegetal ? ProfilCle::vegetaux() : ProfilCle::animaux();
+    card->montrer(padded(espece.at(0), 50), profil.prefixes, lignes);
+    card->move(card->x(), cle_->height() - card->height());
+    EXPECT_TRUE(montreEntier(*card->nom())) << espece.at(0);
+    for (std::size_t i = 0; i < lignes.size(); ++i) {
+      EXPECT_TRUE(montreEntier(*card->ligne(i))) << card->ligne(i)->text().toStdString();
+    }
+  }
+}
+
 TEST_F(FrmCleTest, TheCardSlidesInOverThePhotographOnlyWhenAllowed) {
   ajouter("Renard roux", 0, 0);
   ouvrir();
@@ -202,6 +245,7 @@ TEST_F(FrmCleTest, TheCardSlidesInOverThePhotographOnlyWhenAllowed) {
   QTest::mouseMove(child<QWidget>(*cle_, "ImgEspece"));
   EXPECT_TRUE(card->isVisible());
   EXPECT_EQ(card->y(), twips(6315 + (9660 - 6315) % 110));
+  EXPECT_TRUE(cle_->rect().contains(card->geometry()));
   QTest::mouseMove(cle_, QPoint(20, 300));
   EXPECT_FALSE(card->isVisible());
   // From the keyboard: the card comes with the focus on the photograph and goes with it.

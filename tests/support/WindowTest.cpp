@@ -36,6 +36,23 @@ std::optional<std::string> WindowTest::setting(const std::string& section, const
   return fromDisk.value(section, key);
 }
 
+bool WindowTest::montreEntier(const QLabel& label) {
+  const QRect boite = label.contentsRect();
+  const QFontMetrics mesure(label.font());
+  const QStringList lignes = label.text().split('\n');
+  for (const QString& ligne : lignes) {
+    const QStringList morceaux = label.wordWrap() ? ligne.split(' ') : QStringList{ligne};
+    for (const QString& morceau : morceaux) {
+      if (mesure.horizontalAdvance(morceau) > boite.width()) return false;
+    }
+  }
+  const int hauteur = label.wordWrap() ? label.heightForWidth(label.width())
+                                       : static_cast<int>(lignes.size()) * mesure.lineSpacing();
+  const QWidget* fenetre = label.window();
+  const QRect place(label.mapTo(fenetre, QPoint(0, 0)), label.size());
+  return hauteur <= label.height() && fenetre->rect().contains(place);
+}
+
 void WindowTest::click(QWidget& window, const QString& name) {
   auto* button = window.findChild<QAbstractButton*>(name);
   ASSERT_NE(button, nullptr) << name.toStdString();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -35,6 +36,9 @@ class WindowTest : public ::testing::Test {
     EXPECT_NE(found, nullptr) << name.toStdString();
     return found;
   }
+  // Whether a label shows its whole text: every line and every word within its box, and the
+  // box within its window.
+  static bool montreEntier(const QLabel& label);
   // Runs `answer` on the next modal window that opens; returns its title and text.
   struct ModalSeen {
     QString title;

@@ -134,6 +134,12 @@ TEST_F(FrmCreerTest, TheHelpPanelDescribesThePictureUnderThePointer) {
   QTest::mouseMove(widget(plateau(), "Img(1)"), {10, 10});
   EXPECT_TRUE(aide->isVisible());
   EXPECT_TRUE(aide->text().startsWith("ESPECE: Corbeau\nMilieu de vie: terrestre\n"));
+  // Each description is shown whole, down to the limbs that pupils sort on.
+  for (int image = 0; image < 4; ++image) {
+    QTest::mouseMove(widget(plateau(), QString("Img(%1)").arg(image)), {10, 10});
+    EXPECT_TRUE(aide->text().contains("Membres: "));
+    EXPECT_TRUE(montreEntier(*aide)) << image;
+  }
   QMouseEvent dehors(QEvent::MouseMove, QPointF(400, 20), QPointF(400, 20), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(&plateau(), &dehors);
