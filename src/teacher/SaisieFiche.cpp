@@ -4,6 +4,15 @@
 #include "species/SpeciesCodes.h"
 
 namespace sylvenor {
+namespace {
+
+// The file pads every text with blanks to its width; the editor shows the text alone, so that
+// what the teacher types at its end is not lost after the padding.
+std::string sansRemplissage(const std::string& texte) {
+  return texte.substr(0, texte.find_last_not_of(' ') + 1);
+}
+
+}  // namespace
 
 SaisieFiche SaisieFiche::vierge() {
   SaisieFiche saisie;
@@ -13,12 +22,13 @@ SaisieFiche SaisieFiche::vierge() {
 
 SaisieFiche SaisieFiche::depuis(const FicheEspece& fiche) {
   SaisieFiche saisie;
-  saisie.nom = fiche.Nom;
+  saisie.nom = sansRemplissage(fiche.Nom);
   saisie.animal = fiche.Vegetal != kVegetal;
   const bool connu = nomGroupe(saisie.animal ? kAnimal : kVegetal, fiche.Groupe).has_value();
   (saisie.animal ? saisie.spyAnim : saisie.spyVeget) = connu ? fiche.Groupe : std::int16_t{-1};
   saisie.spyRepartition = fiche.Repartition;
-  saisie.info = fiche.Info;
+  for (std::size_t k = 0; k < saisie.info.size(); ++k)
+    saisie.info[k] = sansRemplissage(fiche.Info[k]);
   return saisie;
 }
 

@@ -15,6 +15,7 @@
 #include "app/MessageErreurFichier.h"
 #include "app/PictureButton.h"
 #include "app/Programme.h"
+#include "species/RecordCodec.h"
 #include "species/SpeciesCodes.h"
 #include "teacher/ListeDeroulante.h"
 #include "teacher/ZonePhotos.h"
@@ -26,7 +27,6 @@ constexpr std::array<const char*, 6> kLignesAnimal = {
     "Milieu de vie:", "Nourriture:", "Vertébres:", "Déplacement:", "Membres:", "Respiration:"};
 constexpr std::array<const char*, 6> kLignesVegetal = {
     "Fleurs:", "Graines:", "Fruits:", "Racines:", "Lieu de vie:", "Autre info:"};
-constexpr int kLongueurLigne = 35;
 
 const QString kModifEnCours =
     "Une modification est en cours\nVoulez-vous enregistrer ces modifications ?";
@@ -137,6 +137,8 @@ QWidget* ZoneFiches::construireGroupes() {
   layout->addWidget(new QLabel("Nom de l'espèce:", column));
   txtNomEspece_ = new QLineEdit(column);
   txtNomEspece_->setObjectName("TxtNomEspece");
+  // What does not fit the file is refused while typing, never cut after the confirmation.
+  txtNomEspece_->setMaxLength(static_cast<int>(RecordCodec::kTailleNom));
   connect(txtNomEspece_, &QLineEdit::textEdited, this, &ZoneFiches::Modif_EnCours);
   layout->addWidget(txtNomEspece_);
 
@@ -194,6 +196,7 @@ QWidget* ZoneFiches::construireLignes() {
     lblInfo_[k]->setObjectName(QString("LblInfo(%1)").arg(k));
     txtInfo_[k] = new QLineEdit(column);
     txtInfo_[k]->setObjectName(QString("TxtInfo(%1)").arg(k));
+    txtInfo_[k]->setMaxLength(static_cast<int>(RecordCodec::kTailleLigne));
     txtInfo_[k]->installEventFilter(this);
     connect(txtInfo_[k], &QLineEdit::textEdited, this, &ZoneFiches::Modif_EnCours);
     layout->addWidget(lblInfo_[k], static_cast<int>(k) + 2, 0);
@@ -295,8 +298,6 @@ bool ZoneFiches::eventFilter(QObject* watched, QEvent* event) {
   if (line != nullptr && entered) {
     if (line->text() == "?") line->clear();
     Modif_EnCours();
-  } else if (line != nullptr && event->type() == QEvent::FocusOut) {
-    if (line->text().size() > kLongueurLigne) line->setText(line->text().left(kLongueurLigne));
   }
   return QWidget::eventFilter(watched, event);
 }

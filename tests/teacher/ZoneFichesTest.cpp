@@ -19,9 +19,8 @@ const QString kHint = "\n\nVérifiez que le logiciel n'est pas lancé depuis un 
 const QString kPending =
     "Attention: modifications en cours|Faut-il enregistrer les modifications en cours ?";
 
-QString padded(int n) {
-  return QString::fromStdString(SpeciesInstallation::name(n)).leftJustified(50);
-}
+QString nom(int n) { return QString::fromStdString(SpeciesInstallation::name(n)); }
+QString padded(int n) { return nom(n).leftJustified(50); }
 
 class ZoneFichesTest : public test::TeacherScreenTest {
  protected:
@@ -48,7 +47,7 @@ TEST_F(ZoneFichesTest, OpensOnTheLastCardWithEveryCardInTheList) {
   open();
   EXPECT_TRUE(visible("FrmAjout"));
   EXPECT_EQ(text("LblNumFiche"), "012");
-  EXPECT_EQ(line("TxtNomEspece")->text(), padded(12));
+  EXPECT_EQ(line("TxtNomEspece")->text(), nom(12));
   EXPECT_TRUE(checked("OptAnimal"));
   EXPECT_TRUE(checked("OptAnim(0)"));
   EXPECT_TRUE(checked("OptRepartition(0)"));
@@ -84,7 +83,7 @@ TEST_F(ZoneFichesTest, ANewCardIsBlankCountedAtOnceAndGivenBackWhenAbandoned) {
   click(prof(), "BtnDetruire");
   EXPECT_EQ(text("LblNbFiches"), "12");
   EXPECT_EQ(text("LblNumFiche"), "012");
-  EXPECT_EQ(line("TxtNomEspece")->text(), padded(12));
+  EXPECT_EQ(line("TxtNomEspece")->text(), nom(12));
   EXPECT_TRUE(enabled("BtnNouveau"));
   EXPECT_EQ(baseFile().size(), 12 * RecordCodec::kTailleFiche);
 }
@@ -112,18 +111,40 @@ TEST_F(ZoneFichesTest, ASaveChecksTheNameAndGroupThenAsksAndWritesTheCard) {
   EXPECT_TRUE(enabled("Scroll"));
 }
 
-TEST_F(ZoneFichesTest, LinesEmptyTheirQuestionMarkOnEntryAndAreCutOnLeaving) {
+TEST_F(ZoneFichesTest, LinesEmptyTheirQuestionMarkOnEntryAndRefuseWhatGoesPastTheirWidth) {
   open();
   click(prof(), "BtnNouveau");
   type("TxtInfo(1)", QString(40, 'a'));
-  EXPECT_EQ(line("TxtInfo(1)")->text(), QString(40, 'a'));
-  type("TxtInfo(3)", "?x");
   EXPECT_EQ(line("TxtInfo(1)")->text(), QString(35, 'a'));
+  type("TxtInfo(3)", "?x");
   type("TxtInfo(4)", "");
   EXPECT_EQ(line("TxtInfo(3)")->text(), "?x");
   enter("TxtInfo(3)");
   EXPECT_EQ(line("TxtInfo(3)")->text(), "?x");
   EXPECT_EQ(line("TxtInfo(5)")->text(), "?");
+}
+
+// The fields show the texts without the blanks that pad them in the file.
+TEST_F(ZoneFichesTest,
+       WhatIsTypedAtTheEndOfAStoredTextIsSavedWholeAndAnUnchangedCardStaysByteExact) {
+  open();
+  const std::string avant = baseFile();
+  clickAnswering("BtnEnreg", {Oui});
+  EXPECT_EQ(baseFile(), avant);
+
+  enter("TxtNomEspece");
+  QTest::keyClick(line("TxtNomEspece"), Qt::Key_End);
+  QTest::keyClicks(line("TxtNomEspece"), " (adulte)");
+  enter("TxtInfo(0)");
+  QTest::keyClick(line("TxtInfo(0)"), Qt::Key_End);
+  QTest::keyClicks(line("TxtInfo(0)"), QString(40, 'x'));
+  EXPECT_EQ(line("TxtInfo(0)")->text().size(), 35);
+  EXPECT_EQ(clickAnswering("BtnEnreg", {Oui}),
+            QStringList{"Fiche n°12|Voulez-vous enregistrer la fiche actuelle: " + nom(12) +
+                        " (adulte)"});
+  EXPECT_EQ(storedName(12), (nom(12) + " (adulte)").leftJustified(50).toStdString());
+  EXPECT_EQ(QString::fromStdString(programme().base().fiche(12).Info[0]),
+            line("TxtInfo(0)")->text());
 }
 
 TEST_F(ZoneFichesTest, APendingEditIsKeptOnAnnulerSavedOnOuiAndDroppedOnNon) {
@@ -139,7 +160,7 @@ TEST_F(ZoneFichesTest, APendingEditIsKeptOnAnnulerSavedOnOuiAndDroppedOnNon) {
 
   chooseInList(4, {Non});
   EXPECT_EQ(text("LblNumFiche"), "005");
-  EXPECT_EQ(line("TxtNomEspece")->text(), padded(5));
+  EXPECT_EQ(line("TxtNomEspece")->text(), nom(5));
   EXPECT_EQ(storedName(12), padded(12).toStdString());
 
   // Oui saves what is on screen, into the card's own slot.
