@@ -29,8 +29,36 @@ void Fenetre::colorerFond(QWidget& widget, const QColor& couleur) {
   widget.setPalette(fond);
 }
 
+namespace {
+
+// What the window system adds around a window; before its first showing it is not known, and
+// room for a title bar is kept.
+QSize cadre(const QWidget& fenetre) {
+  constexpr QSize kCadreSuppose(8, 40);
+  if (!fenetre.isVisible()) return kCadreSuppose;
+  return (fenetre.frameGeometry().size() - fenetre.size()).expandedTo({0, 0});
+}
+
+}  // namespace
+
+// A window's position is that of its frame.
 void Fenetre::centrer(QWidget& fenetre) {
-  fenetre.move(fenetre.screen()->availableGeometry().center() - fenetre.rect().center());
+  const QRect ecran = fenetre.screen()->availableGeometry();
+  const QSize tout = fenetre.size() + cadre(fenetre);
+  fenetre.move(ecran.left() + (ecran.width() - tout.width()) / 2,
+               ecran.top() + (ecran.height() - tout.height()) / 2);
+}
+
+QSize Fenetre::tailleDansEcran(const QWidget& fenetre, QSize voulue) {
+  return voulue.boundedTo(fenetre.screen()->availableGeometry().size() - cadre(fenetre));
+}
+
+void Fenetre::garderDansEcran(QWidget& fenetre) {
+  const QRect ecran = fenetre.screen()->availableGeometry();
+  const QRect cadre = fenetre.frameGeometry();
+  const int dx = std::max(ecran.left() - cadre.left(), std::min(0, ecran.right() - cadre.right()));
+  const int dy = std::max(ecran.top() - cadre.top(), std::min(0, ecran.bottom() - cadre.bottom()));
+  if (dx != 0 || dy != 0) fenetre.move(fenetre.pos() + QPoint(dx, dy));
 }
 
 }  // namespace sylvenor

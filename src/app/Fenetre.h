@@ -20,6 +20,10 @@ class Fenetre {
   static void ajusterHauteur(QLabel& label);
   static void colorerFond(QWidget& widget, const QColor& couleur);
   static void centrer(QWidget& fenetre);
+  // The size nearest to `voulue` that, with the window's frame, fits the screen it is on.
+  static QSize tailleDansEcran(const QWidget& fenetre, QSize voulue);
+  // Moves the window, frame included, back onto its screen where it runs out of it.
+  static void garderDansEcran(QWidget& fenetre);
 };
 
 }  // namespace sylvenor

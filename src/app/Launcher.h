@@ -5,6 +5,7 @@
 
 #include "app/Programme.h"
 #include "app/Splashscreen.h"
+#include "app/WindowPlacer.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/PosixFileAccess.h"
 #include "platform/QtPrinter.h"
@@ -33,6 +34,7 @@ class Launcher {
   SystemVolumeQuery volumes_;
   Programme programme_;
   std::unique_ptr<Splashscreen> start_;
+  std::unique_ptr<WindowPlacer> placer_;
 };
 
 }  // namespace sylvenor

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "app/Fenetre.h"
 #include "platform/PictureLoader.h"
 #include "platform/Twips.h"
 
@@ -72,11 +73,11 @@ void FrmImageAide::showEvent(QShowEvent* event) {
 void FrmImageAide::Form_Activate() {
   disposer();
   imgAide_->setToolTip(tag_);
-  centrer();
+  Fenetre::centrer(*this);
 }
 
 void FrmImageAide::disposer() {
-  const QSize place = tailleMaximale();
+  const QSize place = Fenetre::tailleDansEcran(*this, QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
   const QSize placeImage(place.width() - pixelsCouvrant(kMarge),
                          place.height() - pixelsCouvrant(kHautImage + kHauteurBouton + kMargeBas));
   const QPixmap picture = PictureLoader::ajuster(image_, placeImage, devicePixelRatioF());
@@ -101,23 +102,6 @@ void FrmImageAide::disposer() {
                                    kHauteurBouton));
 }
 
-void FrmImageAide::centrer() {
-  const QRect zone = screen()->availableGeometry();
-  const QSize cadre = size() + bords();
-  move(zone.left() + (zone.width() - cadre.width()) / 2,
-       zone.top() + (zone.height() - cadre.height()) / 2);
-}
-
 void FrmImageAide::Command1_Click() { accept(); }
-
-// The largest inside of the window that, with its frame, fits the screen it is on.
-QSize FrmImageAide::tailleMaximale() const {
-  return screen()->availableGeometry().size() - bords();
-}
-
-// The frame that the window system draws around the window; none until it is first shown.
-QSize FrmImageAide::bords() const {
-  return (frameGeometry().size() - geometry().size()).expandedTo(QSize(0, 0));
-}
 
 }  // namespace sylvenor

@@ -35,10 +35,7 @@ class FrmImageAide : public QDialog {
  private:
   void Form_Activate();
   void disposer();
-  void centrer();
   void Command1_Click();
-  QSize tailleMaximale() const;
-  QSize bords() const;
 
   QLabel* label1_ = nullptr;
   QLabel* imgAide_ = nullptr;

@@ -9,8 +9,10 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QScrollArea>
 
 #include "app/CaptionLayout.h"
+#include "app/Fenetre.h"
 #include "app/FrmAPropos.h"
 #include "app/FrmSecu.h"
 #include "app/FrmTemp.h"
@@ -25,6 +27,8 @@
 
 namespace sylvenor {
 namespace {
+
+constexpr int kLargeur = 800;
 
 const QString kQuestionReponse =
     "                  L'élève doit trouver la bonne réponse                  avant de passer à "
@@ -76,13 +80,29 @@ FrmProf::FrmProf(Programme& programme, const FrmTemp& pictures)
   zoneSuppression_ = new ZoneSuppression(
       programme_, compte, [this] { montrerZone(zoneSuppression_, false); }, this);
 
+  // Everything but the bottom bar scrolls, so that "Valider" and the tools stay in reach on
+  // a small or scaled screen.
+  contenu_ = new QWidget;
+  auto* haut = new QVBoxLayout(contenu_);
+  haut->setContentsMargins(0, 0, 0, 0);
+  haut->addWidget(title);
+  haut->addLayout(columns);
+  haut->addWidget(zoneFiches_);
+  haut->addWidget(zoneSuppression_);
+  defilement_ = new QScrollArea(this);
+  defilement_->setObjectName("Defilement");
+  defilement_->setFrameShape(QFrame::NoFrame);
+  defilement_->setWidgetResizable(true);
+  defilement_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  defilement_->setWidget(contenu_);
+  // The gradient of the window shows through.
+  contenu_->setAutoFillBackground(false);
+  defilement_->viewport()->setAutoFillBackground(false);
+  bas_ = construireBas(pictures);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(title);
-  layout->addLayout(columns);
-  layout->addWidget(zoneFiches_);
-  layout->addWidget(zoneSuppression_);
-  layout->addWidget(construireBas(pictures));
-  setFixedWidth(800);
+  layout->addWidget(defilement_, 1);
+  layout->addWidget(bas_);
+  ajusterAEcran();
 
   // Shown over the screen, above its label, while the label is held down.
   frmInfosDisque_ = new FrmInfosDisque(this);
@@ -278,7 +298,17 @@ void FrmProf::montrerZone(QWidget* zone, bool visible) {
   zone->setVisible(visible);
   const bool options = !zoneFiches_->isVisible() && !zoneSuppression_->isVisible();
   for (QGroupBox* box : boitesOptions_) box->setVisible(options);
-  adjustSize();
+  ajusterAEcran();
+}
+
+// As tall as its content, but never taller than the screen it is on: the rest scrolls.
+void FrmProf::ajusterAEcran() {
+  layout()->activate();
+  const QMargins marges = layout()->contentsMargins();
+  const QSize voulue(kLargeur, marges.top() + contenu_->sizeHint().height() + layout()->spacing() +
+                                   bas_->sizeHint().height() + marges.bottom());
+  resize(Fenetre::tailleDansEcran(*this, voulue));
+  if (isVisible()) Fenetre::garderDansEcran(*this);
 }
 
 void FrmProf::CmdAjout_Click() {

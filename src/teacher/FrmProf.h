@@ -9,6 +9,7 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QScrollArea;
 
 namespace sylvenor {
 
@@ -54,11 +55,15 @@ class FrmProf : public QWidget {
   void CmdSuppr_Click();
   void afficherNbFiches();
   void montrerZone(QWidget* zone, bool visible);
+  void ajusterAEcran();
 
   Programme& programme_;
   const FrmTemp& pictures_;
   FrmInfosDisque* frmInfosDisque_ = nullptr;
   QWidget* toucheSur_ = nullptr;  // the tool label a key went down on
+  QWidget* contenu_ = nullptr;
+  QScrollArea* defilement_ = nullptr;
+  QWidget* bas_ = nullptr;
   QLabel* lblNbFiches_ = nullptr;
   ZoneFiches* zoneFiches_ = nullptr;
   ZoneSuppression* zoneSuppression_ = nullptr;

@@ -87,7 +87,6 @@ FrmCreer::FrmCreer(Programme& programme, Entourage entourage)
   construireImages();
   construireBoutons();
   afficherTextes(ClassificationEleve::ouverture());
-  Fenetre::centrer(*this);
 }
 
 FrmCreer::~FrmCreer() = default;

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/Fenetre.h"
 #include "keys/Exercice.h"
 #include "platform/Twips.h"
 #include "workshop/NomEleve.h"
@@ -98,13 +99,8 @@ void FrmEntrerNom::keyPressEvent(QKeyEvent* event) {
 
 void FrmEntrerNom::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  centrerSurEcran();
+  Fenetre::centrer(*this);
   timer1_->start();
-}
-
-void FrmEntrerNom::centrerSurEcran() {
-  const QRect ecran = screen()->availableGeometry();
-  move(ecran.center() - rect().center());
 }
 
 void FrmEntrerNom::Timer1_Timer() { txtNomEleve_->setFocus(); }

@@ -28,7 +28,6 @@ class FrmEntrerNom : public QDialog {
 
  private:
   void construire();
-  void centrerSurEcran();
   void Timer1_Timer();
   void TxtNomEleve_GotFocus();
   void Command1_Click();

@@ -88,7 +88,6 @@ FrmTester::FrmTester(Plateau plateau, const FrmTemp& images, std::function<void(
   construireClasser();
   construireComparaison();
   RAZ();
-  Fenetre::centrer(*this);
   // The trial starts once, when the window opens; coming back to it does not start it again.
   Les4especes();
   focaliserDepart();

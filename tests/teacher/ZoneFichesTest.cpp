@@ -1,5 +1,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 
@@ -65,6 +67,27 @@ TEST_F(ZoneFichesTest, OpensOnTheLastCardWithEveryCardInTheList) {
   EXPECT_FALSE(enabled("Scroll"));
   EXPECT_EQ(text("LblInfo(0)"), "Fleurs:");
   EXPECT_EQ(text("LblInfo(5)"), "Autre info:");
+}
+
+// Whatever the screen, the teacher reaches every button: the window fits and the rest scrolls.
+TEST_F(ZoneFichesTest, WithTheEditorOpenTheScreenFitsAndEveryButtonCanBeReached) {
+  open();
+  const QRect ecran = prof().screen()->availableGeometry();
+  EXPECT_LE(prof().frameGeometry().height(), ecran.height());
+  EXPECT_LE(prof().frameGeometry().width(), ecran.width());
+  for (const char* name : {"Command1", "LblSecurite", "LblAPropos"}) {
+    auto* bas = child<QWidget>(prof(), name);
+    EXPECT_TRUE(prof().rect().contains(QRect(bas->mapTo(&prof(), QPoint()), bas->size()))) << name;
+  }
+  auto* defilement = child<QScrollArea>(prof(), "Defilement");
+  for (const char* name : {"TxtNomEspece", "TxtInfo(5)", "BtnEnreg", "BtnFermerAjout"}) {
+    auto* control = child<QWidget>(prof(), name);
+    defilement->ensureWidgetVisible(control);
+    const QRect place(control->mapTo(defilement->viewport(), QPoint()), control->size());
+    EXPECT_TRUE(defilement->viewport()->rect().contains(place)) << name;
+  }
+  click(prof(), "BtnFermerAjout");
+  EXPECT_FALSE(visible("FrmAjout"));
 }
 
 TEST_F(ZoneFichesTest, ANewCardIsBlankCountedAtOnceAndGivenBackWhenAbandoned) {
