@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "app/FrenchMessageBox.h"
 #include "app/Frm0.h"
 #include "app/FrmTemp.h"
 #include "app/GradientBackground.h"
@@ -27,6 +28,13 @@
 
 namespace sylvenor {
 namespace {
+
+constexpr const char* kActiviteOuverte =
+    "Une activité est encore ouverte.\n"
+    "Ferme-la avec son bouton Quitter, puis entre ton nom.";
+constexpr const char* kCleOuverte =
+    "Une classification est déjà commencée.\n"
+    "Termine-la avec son bouton Quitter avant d'en commencer une autre.";
 
 constexpr int kLargeur = 7500;  // twips
 
@@ -148,7 +156,22 @@ void Splashscreen::paintEvent(QPaintEvent*) {
 
 void Splashscreen::Form_Activate() { boxPass_->hide(); }
 
+// A pupil's work stays theirs: the next pupil gives a name once it is closed, so that a recap
+// or a saved key never mixes two pupils.
+bool Splashscreen::activiteOuverte() {
+  const bool cle2 = frm2_ && frm2_->enCours();
+  const bool cle3 = frm3_ && frm3_->enCours();
+  const bool atelier = frmCreer_ && frmCreer_->ouvert();
+  if (!cle2 && !cle3 && !atelier) return false;
+  FrenchMessageBox::avertir(this, "Attention", QString::fromUtf8(kActiviteOuverte));
+  if (cle2) frm2_->ramener();
+  if (cle3) frm3_->ramener();
+  if (atelier) frmCreer_->ramener();
+  return true;
+}
+
 void Splashscreen::BtnEleve_Click() {
+  if (activiteOuverte()) return;
   FrmEntrerNom entry(programme_.exercice(), this);
   entry.exec();
   lblNomEleve_->setText(QString::fromStdString(programme_.exercice().NomEleve));
@@ -197,8 +220,15 @@ void Splashscreen::Command5_Click() { ouvrirCle(frm3_, ProfilCle::vegetaux()); }
 
 void Splashscreen::ouvrirCle(QPointer<FrmCle>& cle, const ProfilCle& profil) {
   // One key of each kind: a second one would judge answers against the other's species.
-  if (cle) {
+  if (cle && cle->enCours()) {
     cle->ramener();
+    return;
+  }
+  // One key run at a time: the exercise records the species on screen in one place.
+  for (FrmCle* autre : {frm2_.data(), frm3_.data()}) {
+    if (autre == nullptr || !autre->enCours()) continue;
+    FrenchMessageBox::avertir(this, "Attention", QString::fromUtf8(kCleOuverte));
+    autre->ramener();
     return;
   }
   cle =

@@ -53,6 +53,7 @@ class Splashscreen : public QWidget {
   QAbstractButton* ajouterEntreeMenu(int row, const QString& buttonName, const QString& labelName,
                                      const QString& caption);
   void Form_Activate();
+  bool activiteOuverte();
   void BtnEleve_Click();
   void BtnProfesseur_Click();
   void Command6_Click();

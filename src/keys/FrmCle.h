@@ -60,6 +60,8 @@ class FrmCle : public QWidget {
   // Brings the key back to the front, or the key it handed its species over to.
   void ramener();
   std::int16_t espece() const { return espece_; }
+  // Until its run has ended; the window itself goes a moment later.
+  bool enCours() const { return !fini_; }
 
  protected:
   bool event(QEvent* event) override;

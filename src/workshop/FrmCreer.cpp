@@ -239,6 +239,8 @@ void FrmCreer::ramener() {
   devant->activateWindow();
 }
 
+bool FrmCreer::ouvert() const { return isVisible() || (essai_ && essai_->isVisible()); }
+
 bool FrmCreer::event(QEvent* event) {
   // A drag whose button release never comes (another window took the pointer) ends there.
   if (event->type() == QEvent::WindowDeactivate && glissee_ >= 0) lacher(glissee_);

@@ -41,6 +41,8 @@ class FrmCreer : public QWidget {
   const PlateauClassification& plateau() const { return plateau_; }
   // Brings the workshop to the front: the trial while one runs, the board otherwise.
   void ramener();
+  // The board on screen, or its trial.
+  bool ouvert() const;
 
  protected:
   bool event(QEvent* event) override;

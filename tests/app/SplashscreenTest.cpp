@@ -107,6 +107,43 @@ QWidget* visibleWindow(const QString& name) {
   return nullptr;
 }
 
+// One pupil's run at a time: the recap counts exactly the species it lists.
+TEST_F(SplashscreenTest, WhileAKeyIsOpenNoOtherPupilOrKeyStartsAndTheRecapListsWhatItCounts) {
+  start();
+  FicheEspece renard;
+  renard.Nom = "Renard roux";
+  programme().base().ajouter(renard);
+  FicheEspece chene = renard;
+  chene.Nom = "Chêne";
+  chene.Vegetal = -1;
+  programme().base().ajouter(chene);
+  test::ModalDriver modals;
+  typeName(modals, "Léa");
+  click(start(), "BtnEleve");
+  click(start(), "Command3");
+  QWidget* key = visibleWindow("Frm2");
+  ASSERT_NE(key, nullptr);
+  for (const char* name : {"Btn01", "Btn011", "BtnOK011"}) click(*key, name);
+
+  typeName(modals, "Tom");
+  click(start(), "BtnEleve");
+  click(start(), "Command5");
+  EXPECT_EQ(modals.vus.filter("message: Attention: Une activité est encore ouverte.").size(), 1);
+  EXPECT_EQ(modals.vus.filter("message: Attention: Une classification est déjà commencée.").size(),
+            1);
+  EXPECT_EQ(visibleWindow("Frm3"), nullptr);
+  EXPECT_EQ(child<QLabel>(start(), "LblNomEleve")->text().trimmed(), "Léa");
+
+  click(*key, "BtnQuit");
+  ASSERT_TRUE(QTest::qWaitFor([] { return visibleWindow("Frm2") == nullptr; }));
+  ASSERT_EQ(modals.recaps.size(), 1);
+  EXPECT_TRUE(modals.recaps[0].contains("Nombre d'espèces à classer: 1\n"));
+  EXPECT_TRUE(modals.recaps[0].contains("Nombre d'espèces bien classées: 1\n"));
+  EXPECT_TRUE(modals.recaps[0].contains("Renard roux"));
+  click(start(), "BtnEleve");
+  EXPECT_EQ(child<QLabel>(start(), "LblNomEleve")->text().trimmed(), "Tom");
+}
+
 TEST_F(SplashscreenTest, ASpeciesOfTheBrowserIsClassifiedOnceAndTheBrowserTellsItsGroup) {
   start();
   FicheEspece lichen;
