@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStyle>
 #include <QTranslator>
 
 #include "app/Launcher.h"
@@ -8,6 +9,9 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  // The windows choose their own colours: a dark desktop theme must not put light text on them.
+  QApplication::setStyle("Fusion");
+  QApplication::setPalette(QApplication::style()->standardPalette());
   // Qt's own dialogs and menus (the file dialog, a text box's menu) speak French too when
   // Debian's translations of Qt are installed.
   QTranslator qtEnFrancais;

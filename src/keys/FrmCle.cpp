@@ -96,7 +96,7 @@ void FrmCle::construireEntete() {
   }
   for (const TexteCle& texte : profil_.definition->avertissements) {
     auto* warning = label(fromUtf8(texte.nom), fromUtf8(texte.texte), texte.rect, this);
-    warning->setStyleSheet("font-weight: bold; color: #800000;");
+    warning->setStyleSheet("font-weight: bold; color: #5a0000;");
     avertissements_.push_back(warning);
   }
   // Created in reading order, which Tab follows: the dictionary, then "Quitter".
@@ -249,16 +249,19 @@ void FrmCle::construireCompteur() {
   lblBon_ = label("LblBon", "0", {1320, 780, 600, 330}, frmCompteur_);
   label("Label7", "- Erreurs:", {90, 1140, 1200, 330}, frmCompteur_);
   lblErreur_ = label("LblErreur", "0", {1320, 1140, 600, 330}, frmCompteur_);
+  // Dark text on a white frame and a light bar: readable whatever the share and the key's
+  // colour.
   auto* shape = new QFrame(frmCompteur_);
   shape->setObjectName("Shape1");
   shape->setFrameShape(QFrame::Box);
   shape->setGeometry(toPixels({405, 1620, 1770, 450}));
+  Fenetre::colorerFond(*shape, Qt::white);
   barcolor_ =
       label("Barcolor1", "", {435, 1650, PartBonnesReponses::kLargeurBarre, 390}, frmCompteur_);
-  barcolor_->setStyleSheet("background-color: rgb(0, 160, 0);");
+  barcolor_->setStyleSheet("background-color: rgb(144, 216, 144);");
   lblPourcent_ = label("LblPourcent", "100 %", {435, 1650, 1710, 390}, frmCompteur_);
   lblPourcent_->setAlignment(Qt::AlignCenter);
-  lblPourcent_->setStyleSheet("font-weight: bold; color: white; background: transparent;");
+  lblPourcent_->setStyleSheet("font-weight: bold; color: black; background: transparent;");
 }
 
 void FrmCle::appliquerEtat() {

@@ -27,8 +27,8 @@ FrmOuiNon::FrmOuiNon(bool juste, const FrmTemp& pictures, QWidget* parent) : QDi
   QPalette colours = palette();
   colours.setColor(QPalette::Window, juste ? QColor(0, 192, 0) : QColor(192, 0, 0));
   setPalette(colours);
-  const QLabel* oui = hiddenPicture("ImgOui", pictures.image("OUI_vert"), this);
-  const QLabel* non = hiddenPicture("ImgNon", pictures.image("NON_vert"), this);
+  const QLabel* oui = hiddenPicture("ImgOui", pictures.image("Juste"), this);
+  const QLabel* non = hiddenPicture("ImgNon", pictures.image("Faux"), this);
 
   auto* img = new QLabel(this);
   img->setObjectName("Img");

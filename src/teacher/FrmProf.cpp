@@ -187,8 +187,11 @@ QWidget* FrmProf::construireBas(const FrmTemp& pictures) {
     link->installEventFilter(this);
     layout->addWidget(link);
   }
-  auto* web = new QLabel(QString("<a href=\"%1\">%1</a>").arg(kAdresseWeb), bar);
+  // A link's usual blue hardly reads on the screen's grey.
+  auto* web =
+      new QLabel(QString("<a href=\"%1\" style=\"color: #000040;\">%1</a>").arg(kAdresseWeb), bar);
   web->setObjectName("LblWeb");
+
   web->setToolTip("Ouvrir le site du logiciel");
   web->setTextInteractionFlags(Qt::TextBrowserInteraction);
   connect(web, &QLabel::linkActivated, this,

@@ -23,6 +23,10 @@
 namespace sylvenor {
 namespace {
 
+// Red on the screen's grey would hardly read: warnings sit on a pale badge.
+constexpr const char* kAvertissement =
+    "color: #a00000; background: #fff3c4; font-weight: bold; padding: 1px 4px;";
+
 constexpr std::array<const char*, 6> kLignesAnimal = {
     "Milieu de vie:", "Nourriture:", "Vertébres:", "Déplacement:", "Membres:", "Respiration:"};
 constexpr std::array<const char*, 6> kLignesVegetal = {
@@ -189,7 +193,7 @@ QWidget* ZoneFiches::construireLignes() {
       column);
   layout->addWidget(photos_, 0, 0, 1, 2);
   auto* attention = new QLabel("Attention: 35 caractères maximum par ligne !", column);
-  attention->setStyleSheet("color: #a00000; font-weight: bold;");
+  attention->setStyleSheet(kAvertissement);
   layout->addWidget(attention, 1, 0, 1, 2);
   for (std::size_t k = 0; k < txtInfo_.size(); ++k) {
     lblInfo_[k] = new QLabel(kLignesAnimal[k], column);
@@ -215,7 +219,7 @@ QWidget* ZoneFiches::construireBoutons(const FrmTemp& pictures) {
   spyNew_ = new QLabel("Nouvelle fiche", bar);
   spyNew_->setObjectName("SpyNew");
   for (QLabel* spy : {spyEnreg_, spyNew_}) {
-    spy->setStyleSheet("color: #b00000; font-weight: bold;");
+    spy->setStyleSheet(kAvertissement);
     spy->hide();
   }
   btnNouveau_ =

@@ -68,6 +68,7 @@ TEST_F(SplashscreenTest, OpensCollapsedAndThePupilEntryAsksTheNameThenExpandsThe
   EXPECT_EQ(start().height(), twips(4470));
   EXPECT_EQ(child<QLabel>(start(), "LblNomEleve")->text().trimmed(), "Léa");
   EXPECT_EQ(programme().exercice().NbBien, 0);
+  EXPECT_EQ(textesPeuContrastes(start()).join(" | ").toStdString(), "");
   click(start(), "BtnProfesseur");
   EXPECT_EQ(start().height(), twips(1905));
 }

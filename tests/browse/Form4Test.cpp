@@ -124,6 +124,7 @@ TEST_F(Form4Test, ChoosingASpeciesShowsItsCardAndTheBestPictureThatCanBeRead) {
   form_->afficherGroupe("Cet animal est un Mammifère.");
 
   choisir("Renard roux");
+  EXPECT_EQ(textesPeuContrastes(*form_).join(" | ").toStdString(), "");
   EXPECT_EQ(texte("LblGroupe"), "");
   EXPECT_EQ(texte("LblNom"), nomAffiche("Renard roux"));
   EXPECT_EQ(texte("LblInfo(0)"), ligne("MILIEU DE VIE: ", "Renard roux", 0));

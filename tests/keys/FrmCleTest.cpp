@@ -237,6 +237,24 @@ TEST_F(FrmCleTest, TheCardShowsEveryLineOfTheSampleWhole) {
   }
 }
 
+// Every text of the three keys reads clearly, the share's bar short or long, the card shown.
+TEST_F(FrmCleTest, EveryTextStandsOutFromItsBackground) {
+  ajouter("Renard roux", 0, 0);
+  ajouter("Chêne", -1, 0);
+  for (const ProfilCle* profil :
+       {&ProfilCle::animaux(), &ProfilCle::invertebres(), &ProfilCle::vegetaux()}) {
+    for (const int bien : {1, 9}) {
+      programme().exercice().NbBien = bien;
+      programme().exercice().NbErreurs = static_cast<std::int16_t>(10 - bien);
+      ouvrir(*profil,
+             profil == &ProfilCle::invertebres() ? OrigineCle{nullptr, 1, {}} : OrigineCle{});
+      QTest::mouseMove(child<QWidget>(*cle_, "ImgEspece"));
+      EXPECT_EQ(textesPeuContrastes(*cle_).join(" | ").toStdString(), "")
+          << profil->nomFenetre << " " << bien;
+    }
+  }
+}
+
 TEST_F(FrmCleTest, TheCardSlidesInOverThePhotographOnlyWhenAllowed) {
   ajouter("Renard roux", 0, 0);
   ouvrir();

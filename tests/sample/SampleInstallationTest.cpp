@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <algorithm>
 #include <filesystem>
 #include <map>
@@ -111,10 +113,31 @@ TEST_F(SampleInstallation, HasTheHelpPicturesOfTheThreeKeysAndTheButtonPictures)
       EXPECT_TRUE(std::filesystem::exists(kDir / "aide" / name)) << name;
     }
   }
-  for (const char* name : {"QuitterSamuon", "Quitter", "QuitterRouge", "NON_vert", "OUI_vert",
-                           "Accepter", "Eleve", "Professeur", "Valider", "Chargement"}) {
+  for (const char* name :
+       {"QuitterSamuon", "Quitter", "QuitterRouge", "NON_vert", "OUI_vert", "Juste", "Faux",
+        "Accepter", "Eleve", "Professeur", "Valider", "Chargement"}) {
     EXPECT_TRUE(std::filesystem::exists(kDir / "images" / (std::string(name) + ".png"))) << name;
   }
+}
+
+// A colour-blind pupil tells right from wrong by the shape alone: seen in grey, the two
+// feedback pictures still differ over a good part of their surface.
+TEST(FeedbackPictures, RightAndWrongDifferInShapeNotOnlyInColour) {
+  const auto gris = [](const char* name) {
+    return QImage(QString::fromStdString((kDir / "images" / name).string()))
+        .convertToFormat(QImage::Format_Grayscale8);
+  };
+  const QImage juste = gris("Juste.png");
+  const QImage faux = gris("Faux.png");
+  ASSERT_FALSE(juste.isNull());
+  ASSERT_EQ(juste.size(), faux.size());
+  int differents = 0;
+  for (int y = 0; y < juste.height(); ++y) {
+    for (int x = 0; x < juste.width(); ++x) {
+      differents += std::abs(qGray(juste.pixel(x, y)) - qGray(faux.pixel(x, y))) > 64;
+    }
+  }
+  EXPECT_GT(differents, juste.width() * juste.height() / 20);
 }
 
 }  // namespace

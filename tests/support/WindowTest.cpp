@@ -2,9 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHash>
+#include <QImage>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 
 namespace sylvenor::test {
 namespace {
@@ -51,6 +54,59 @@ bool WindowTest::montreEntier(const QLabel& label) {
   const QWidget* fenetre = label.window();
   const QRect place(label.mapTo(fenetre, QPoint(0, 0)), label.size());
   return hauteur <= label.height() && fenetre->rect().contains(place);
+}
+
+namespace {
+
+double luminance(QRgb couleur) {
+  const auto canal = [](int valeur) {
+    const double c = valeur / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * canal(qRed(couleur)) + 0.7152 * canal(qGreen(couleur)) +
+         0.0722 * canal(qBlue(couleur));
+}
+
+double contraste(QRgb a, QRgb b) {
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The background is the colour most of the label's place has; the text, the colour that
+// differs most from it.
+double contrasteTexte(const QImage& image) {
+  QHash<QRgb, int> nombres;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) ++nombres[image.pixel(x, y) | 0xff000000];
+  }
+  QRgb fond = 0;
+  int plus = -1;
+  for (auto it = nombres.cbegin(); it != nombres.cend(); ++it) {
+    if (it.value() > plus) std::tie(fond, plus) = std::pair(it.key(), it.value());
+  }
+  double meilleur = 1.0;
+  for (auto it = nombres.cbegin(); it != nombres.cend(); ++it) {
+    meilleur = std::max(meilleur, contraste(fond, it.key()));
+  }
+  return meilleur;
+}
+
+}  // namespace
+
+QStringList WindowTest::textesPeuContrastes(QWidget& fenetre) {
+  const QImage vue = fenetre.grab().toImage().scaled(fenetre.size());
+  QStringList faibles;
+  for (QLabel* label : fenetre.findChildren<QLabel*>()) {
+    if (!label->isVisibleTo(&fenetre) || label->text().trimmed().isEmpty()) continue;
+    const QRect place = QRect(label->mapTo(&fenetre, QPoint()), label->size()) & vue.rect();
+    const QFontInfo police(label->font());
+    const bool grand = police.pointSizeF() >= 18 || (police.pointSizeF() >= 14 && police.bold());
+    if (contrasteTexte(vue.copy(place)) < (grand ? 3.0 : 4.5)) {
+      faibles << label->objectName() + ": " + label->text().simplified();
+    }
+  }
+  return faibles;
 }
 
 void WindowTest::click(QWidget& window, const QString& name) {

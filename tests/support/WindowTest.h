@@ -39,6 +39,9 @@ class WindowTest : public ::testing::Test {
   // Whether a label shows its whole text: every line and every word within its box, and the
   // box within its window.
   static bool montreEntier(const QLabel& label);
+  // The visible labels of a window whose text stands out from what is behind it by less than
+  // WCAG AA asks (4.5:1, or 3:1 for large text), as the window is drawn.
+  static QStringList textesPeuContrastes(QWidget& fenetre);
   // Runs `answer` on the next modal window that opens; returns its title and text.
   struct ModalSeen {
     QString title;

@@ -41,6 +41,8 @@ class FrmProfTest : public test::WindowTest {
 };
 
 TEST_F(FrmProfTest, AFreshInstallationShowsTheDefaultOptions) {
+  showScreen();
+  EXPECT_EQ(textesPeuContrastes(prof()).join(" | ").toStdString(), "");
   for (const char* on :
        {"OptImprim2", "OptTest1", "OptEnreg1", "OptChoix1", "OptRep1", "OptCompteur1", "OptFiche1",
         "OptUtiliser(0)", "OptUtiliser(1)", "OptUtiliser(2)", "OptUtiliser(3)"}) {

@@ -72,6 +72,7 @@ TEST_F(ZoneFichesTest, OpensOnTheLastCardWithEveryCardInTheList) {
 // Whatever the screen, the teacher reaches every button: the window fits and the rest scrolls.
 TEST_F(ZoneFichesTest, WithTheEditorOpenTheScreenFitsAndEveryButtonCanBeReached) {
   open();
+  EXPECT_EQ(textesPeuContrastes(prof()).join(" | ").toStdString(), "");
   const QRect ecran = prof().screen()->availableGeometry();
   EXPECT_LE(prof().frameGeometry().height(), ecran.height());
   EXPECT_LE(prof().frameGeometry().width(), ecran.width());

@@ -137,6 +137,7 @@ TEST_F(FrmCreerTest, TheHelpPanelDescribesThePictureUnderThePointer) {
   // Each description is shown whole, down to the limbs that pupils sort on.
   for (int image = 0; image < 4; ++image) {
     QTest::mouseMove(widget(plateau(), QString("Img(%1)").arg(image)), {10, 10});
+    EXPECT_EQ(textesPeuContrastes(plateau()).join(" | ").toStdString(), "");
     EXPECT_TRUE(aide->text().contains("Membres: "));
     EXPECT_TRUE(montreEntier(*aide)) << image;
   }

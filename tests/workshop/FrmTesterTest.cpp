@@ -74,6 +74,7 @@ TEST_F(FrmTesterTest, AKeyFollowedAsPlannedRevealsAllFourAnimalsOneByOne) {
   }
   EXPECT_EQ(texte("LblResult"), "4 animaux ont été classés comme c'était prévu par \n" +
                                     QString::fromStdString(programme().exercice().NomEleve));
+  EXPECT_EQ(textesPeuContrastes(testeur()).join(" | ").toStdString(), "");
 }
 
 TEST_F(FrmTesterTest, OneAnimalClassifiedOtherwiseIsShownBelowOnTheLeft) {

@@ -23,6 +23,8 @@ const std::vector<ButtonCatalog::Button>& ButtonCatalog::buttons() {
       {QStringLiteral("QuitterRouge.png"), 64, Icons::paintRedExitSign},
       {QStringLiteral("OUI_vert.png"), 48, Icons::paintGreenYes},
       {QStringLiteral("NON_vert.png"), 48, Icons::paintGreenNo},
+      {QStringLiteral("Juste.png"), 144, Icons::paintRightMark},
+      {QStringLiteral("Faux.png"), 144, Icons::paintWrongMark},
       {QStringLiteral("Accepter.png"), 48, Icons::paintAccept},
       {QStringLiteral("Oui.png"), 48, Icons::paintThumbUp},
       {QStringLiteral("Non.png"), 48, Icons::paintThumbDown},

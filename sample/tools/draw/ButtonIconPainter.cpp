@@ -154,6 +154,19 @@ void ButtonIconPainter::paintGreenNo(QPainter& painter) {
   paintLine(painter, {{68, 32}, {32, 68}}, 12, Qt::white);
 }
 
+// The answer's verdict says itself by its shape (a tick, a cross) on a white disc, which stands
+// out from the window's green or red.
+void ButtonIconPainter::paintRightMark(QPainter& painter) {
+  paintOutlined(painter, PathKit::circle({50, 50}, 44), Qt::white);
+  paintLine(painter, {{26, 52}, {43, 69}, {75, 32}}, 13, QColor("#006b1f"));
+}
+
+void ButtonIconPainter::paintWrongMark(QPainter& painter) {
+  paintOutlined(painter, PathKit::circle({50, 50}, 44), Qt::white);
+  paintLine(painter, {{31, 31}, {69, 69}}, 13, QColor("#a8140c"));
+  paintLine(painter, {{69, 31}, {31, 69}}, 13, QColor("#a8140c"));
+}
+
 void ButtonIconPainter::paintAccept(QPainter& painter) {
   paintOutlined(painter, PathKit::roundedRect(QRectF(5, 5, 90, 90), 22), kBlue);
   paintLine(painter, {{36, 30}, {46, 40}, {66, 18}}, 8, QColor("#ffe27a"));

@@ -15,6 +15,8 @@ class ButtonIconPainter {
   static void paintRedExitSign(QPainter& painter);
   static void paintGreenYes(QPainter& painter);
   static void paintGreenNo(QPainter& painter);
+  static void paintRightMark(QPainter& painter);
+  static void paintWrongMark(QPainter& painter);
   static void paintAccept(QPainter& painter);
   static void paintThumbUp(QPainter& painter);
   static void paintThumbDown(QPainter& painter);
