@@ -22,6 +22,7 @@
 #include "keys/FrmOuiNon.h"
 #include "keys/FrmRecap.h"
 #include "keys/KeyLine.h"
+#include "keys/KeyLineRouter.h"
 #include "keys/PartBonnesReponses.h"
 #include "keys/PhraseGroupe.h"
 #include "keys/RecapText.h"
@@ -275,6 +276,7 @@ void FrmCle::appliquerEtat() {
     }
   }
   for (QWidget* warning : avertissements_) warning->setVisible(etat_.avertissementVisible());
+  KeyLineRouter::relier(*profil_.definition, fromUtf8(profil_.nomAides), *this);
 }
 
 // Each species starts with the keyboard on the key's first answer, never on "Quitter".

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPolygonF>
 #include <QWidget>
 
 #include "keys/DefinitionCle.h"
@@ -14,12 +15,16 @@ class KeyLine : public QWidget {
  public:
   KeyLine(const LigneCle& ligne, QWidget* parent, const QColor& colour = Qt::black);
 
+  // Runs the line through these points of its parent.
+  void placer(const QPolygonF& trace);
+  // Where the line runs, in its parent.
+  QPolygonF trace() const { return trace_.translated(pos()); }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QPoint from_;
-  QPoint to_;
+  QPolygonF trace_;
   QColor colour_;
 };
 

@@ -22,17 +22,26 @@ constexpr int kLargeurReponse = 1650;
 constexpr int kHauteurReponse = 720;
 constexpr std::array<int, 4> kLefts = {375, 2415, 4485, 6480};
 
-const std::array<LigneCle, 10> kLignes = {{
-    {"Line1", 2610, 3000, 4935, 1710},
-    {"Line2", 2640, 3765, 4935, 4875},
-    {"Line3", 7080, 1680, 7755, 1140},
-    {"Line4", 7740, 2445, 7080, 1935},
-    {"Line5", 7815, 5445, 7185, 4950},
-    {"Line6", 9400, 5445, 10255, 5445},
-    {"Line7", 9400, 1155, 10195, 1155},
-    {"Line8", 9400, 2445, 10210, 2445},
-    {"Line9", 9400, 4155, 10285, 4155},
-    {"Line10", 7200, 4650, 7755, 4155},
+// Each line joins a question to an answer, or an answer to what it leads to; it runs from
+// side to side and never over the answer itself.
+struct Lien {
+  const char* ligne;
+  const char* depuis;
+  const char* vers;
+};
+constexpr std::array<Lien, 12> kLiens = {{
+    {"Line1", "Txt100", "Btn010"},
+    {"Line1b", "Btn010", "Txt010"},
+    {"Line2", "Txt100", "Btn020"},
+    {"Line2b", "Btn020", "Txt020"},
+    {"Line3", "Txt010", "Btn001"},
+    {"Line7", "Btn001", "BtnOK011"},
+    {"Line4", "Txt010", "Btn002"},
+    {"Line8", "Btn002", "BtnOK012"},
+    {"Line10", "Txt020", "Btn003"},
+    {"Line9", "Btn003", "BtnOK013"},
+    {"Line5", "Txt020", "Btn004"},
+    {"Line6", "Btn004", "BtnOK014"},
 }};
 // The two lines from a second-level answer to its final box, A to D.
 constexpr std::array<std::array<const char*, 2>, 4> kChemins = {{
@@ -42,9 +51,9 @@ constexpr std::array<std::array<const char*, 2>, 4> kChemins = {{
     {"Line5", "Line6"},
 }};
 // What each branch shows: its line from the start question, its question and its answers.
-constexpr std::array<std::array<const char*, 4>, 2> kBranches = {{
-    {"Line1", "Txt010", "Btn001", "Btn002"},
-    {"Line2", "Txt020", "Btn003", "Btn004"},
+constexpr std::array<std::array<const char*, 5>, 2> kBranches = {{
+    {"Line1", "Line1b", "Txt010", "Btn001", "Btn002"},
+    {"Line2", "Line2b", "Txt020", "Btn003", "Btn004"},
 }};
 
 QLabel* image(const QString& name, const QRect& rect, QWidget* parent) {
@@ -85,6 +94,7 @@ FrmTester::FrmTester(Plateau plateau, const FrmTemp& images, std::function<void(
     ok->setGeometry(rectTwips(10245, std::array{915, 2250, 3960, 5235}.at(k), 1635, 450));
     connect(ok, &QToolButton::clicked, this, [this, k] { accepter(k); });
   }
+  relier();
   construireClasser();
   construireComparaison();
   RAZ();
@@ -111,7 +121,17 @@ void FrmTester::construireCle() {
                     rectTwips(7740, tops.at(k), kLargeurReponse, kHauteurReponse)),
             &QAbstractButton::clicked, this, [this, k] { choisirBoite(k); });
   }
-  for (const LigneCle& ligne : kLignes) new KeyLine(ligne, this, QColor(255, 128, 0));
+}
+
+void FrmTester::relier() {
+  constexpr int kEcart = 2;
+  for (const Lien& lien : kLiens) {
+    const QRect depuis = findChild<QWidget*>(lien.depuis)->geometry();
+    const QRect vers = findChild<QWidget*>(lien.vers)->geometry();
+    auto* ligne = new KeyLine({lien.ligne}, this, QColor(255, 128, 0));
+    ligne->placer({QPointF(depuis.right() + kEcart, depuis.center().y()),
+                   QPointF(vers.left() - kEcart, vers.center().y())});
+  }
 }
 
 QLabel* FrmTester::question(const QString& name, std::size_t texteCle, const QRect& rect) {

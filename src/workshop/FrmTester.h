@@ -43,6 +43,7 @@ class FrmTester : public QWidget {
   enum Branche { Branche1, Branche2 };
 
   void construireCle();
+  void relier();
   void construireClasser();
   void construireComparaison();
   QAbstractButton* reponse(const QString& name, std::size_t texte, const QRect& rect);

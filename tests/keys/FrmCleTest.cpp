@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "app/FrmTemp.h"
@@ -78,6 +79,20 @@ class FrmCleTest : public test::WindowTest {
   }
   void fermeture() {
     ASSERT_TRUE(QTest::qWaitFor([this] { return cle_.isNull(); }));
+  }
+
+  // Walks every answer of the key that stays in this window, looking at each state reached.
+  static void parcourir(QWidget& cle, const DefinitionCle& definition, std::set<std::string>& vus,
+                        QStringList& barres) {
+    barres << lignesQuiBarrent(cle);
+    for (const auto& noeud : definition.noeuds) {
+      for (const auto& reponse : noeud.reponses) {
+        auto* bouton = cle.findChild<QAbstractButton*>(QString::fromStdString(reponse.nom));
+        if (reponse.passage || !bouton->isVisible() || !vus.insert(reponse.nom).second) continue;
+        QTest::mouseClick(bouton, Qt::LeftButton);
+        parcourir(cle, definition, vus, barres);
+      }
+    }
   }
 
   test::ModalDriver modals_;
@@ -252,6 +267,21 @@ TEST_F(FrmCleTest, EveryTextStandsOutFromItsBackground) {
       EXPECT_EQ(textesPeuContrastes(*cle_).join(" | ").toStdString(), "")
           << profil->nomFenetre << " " << bien;
     }
+  }
+}
+
+TEST_F(FrmCleTest, NoLineOfTheKeysRunsOverATextOrAButton) {
+  ajouter("Renard roux", 0, 0);
+  ajouter("Chêne", -1, 0);
+  for (const ProfilCle* profil :
+       {&ProfilCle::animaux(), &ProfilCle::invertebres(), &ProfilCle::vegetaux()}) {
+    ouvrir(*profil,
+           profil == &ProfilCle::invertebres() ? OrigineCle{nullptr, 1, {}} : OrigineCle{});
+    std::set<std::string> vus;
+    QStringList barres;
+    parcourir(*cle_, *profil->definition, vus, barres);
+    barres.removeDuplicates();
+    EXPECT_EQ(barres.join(" | ").toStdString(), "") << profil->nomFenetre;
   }
 }
 

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <cmath>
 
+#include "keys/KeyLine.h"
+
 namespace sylvenor::test {
 namespace {
 
@@ -107,6 +109,39 @@ QStringList WindowTest::textesPeuContrastes(QWidget& fenetre) {
     }
   }
   return faibles;
+}
+
+QStringList WindowTest::lignesQuiBarrent(QWidget& cle) {
+  std::vector<std::pair<QString, QRect>> obstacles;
+  for (QLabel* label : cle.findChildren<QLabel*>()) {
+    if (!label->isVisibleTo(&cle) || label->text().trimmed().isEmpty()) continue;
+    const int drapeaux = static_cast<int>(label->alignment()) |
+                         (label->wordWrap() ? static_cast<int>(Qt::TextWordWrap) : 0);
+    const QRect texte =
+        label->fontMetrics().boundingRect(label->contentsRect(), drapeaux, label->text());
+    obstacles.emplace_back(label->objectName(), texte.translated(label->mapTo(&cle, QPoint())));
+  }
+  for (QAbstractButton* bouton : cle.findChildren<QAbstractButton*>()) {
+    if (!bouton->isVisibleTo(&cle)) continue;
+    const QRect place(bouton->mapTo(&cle, QPoint()), bouton->size());
+    obstacles.emplace_back(bouton->objectName(), place.adjusted(2, 2, -2, -2));
+  }
+  QStringList barres;
+  for (KeyLine* ligne : cle.findChildren<KeyLine*>()) {
+    if (!ligne->isVisibleTo(&cle)) continue;
+    const QPolygonF trace = ligne->trace();
+    for (qsizetype i = 1; i < trace.size(); ++i) {
+      const QLineF segment(trace[i - 1], trace[i]);
+      for (const auto& [nom, rect] : obstacles) {
+        for (qreal t = 0; t <= 1.0; t += 1.0 / std::max(1.0, segment.length())) {
+          if (!rect.contains(segment.pointAt(t).toPoint())) continue;
+          barres << ligne->objectName() + " / " + nom;
+          break;
+        }
+      }
+    }
+  }
+  return barres;
 }
 
 void WindowTest::click(QWidget& window, const QString& name) {

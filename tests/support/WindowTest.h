@@ -42,6 +42,8 @@ class WindowTest : public ::testing::Test {
   // The visible labels of a window whose text stands out from what is behind it by less than
   // WCAG AA asks (4.5:1, or 3:1 for large text), as the window is drawn.
   static QStringList textesPeuContrastes(QWidget& fenetre);
+  // The lines of a key shown in `cle` that run over the text of a label or over a button.
+  static QStringList lignesQuiBarrent(QWidget& cle);
   // Runs `answer` on the next modal window that opens; returns its title and text.
   struct ModalSeen {
     QString title;

@@ -100,6 +100,7 @@ TEST_F(FrmTesterTest, NoAnimalAsPlannedAndTheTrialRunsOnlyOnce) {
 TEST_F(FrmTesterTest, ChangingBranchClosesTheOtherOneWholly) {
   click(testeur(), "Btn010");
   click(testeur(), "Btn001");
+  EXPECT_EQ(lignesQuiBarrent(testeur()).join(" | ").toStdString(), "");
   for (const char* name : {"Line1", "Txt010", "Btn002", "Line3", "Line7", "BtnOK011"}) {
     EXPECT_TRUE(visible(name)) << name;
   }
@@ -109,6 +110,8 @@ TEST_F(FrmTesterTest, ChangingBranchClosesTheOtherOneWholly) {
     EXPECT_FALSE(visible(name)) << name;
   }
   for (const char* name : {"Line2", "Txt020", "Btn003", "Btn004"}) EXPECT_TRUE(visible(name));
+  click(testeur(), "Btn004");
+  EXPECT_EQ(lignesQuiBarrent(testeur()).join(" | ").toStdString(), "");
   EXPECT_EQ(texte("LblNumEsp"), "0");
 }
 
