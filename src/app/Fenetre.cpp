@@ -1,7 +1,9 @@
 #include "app/Fenetre.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QScreen>
+#include <algorithm>
 
 namespace sylvenor {
 
@@ -20,6 +22,21 @@ void Fenetre::ajusterHauteur(QLabel& label) {
   if (parent == nullptr) return;
   const int depasse = label.geometry().bottom() - parent->rect().bottom();
   if (depasse > 0) label.move(label.x(), std::max(0, label.y() - depasse));
+}
+
+void Fenetre::tabulerSurLeChoix(const QList<QAbstractButton*>& options) {
+  const auto suivre = [options] {
+    const bool choisie = std::any_of(options.begin(), options.end(),
+                                     [](const QAbstractButton* o) { return o->isChecked(); });
+    for (QAbstractButton* option : options) {
+      const bool tab = option->isChecked() || !choisie;
+      option->setFocusPolicy(tab ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+  };
+  for (QAbstractButton* option : options) {
+    QObject::connect(option, &QAbstractButton::toggled, option, suivre);
+  }
+  suivre();
 }
 
 void Fenetre::colorerFond(QWidget& widget, const QColor& couleur) {

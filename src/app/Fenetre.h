@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QRect>
 #include <QString>
 
+class QAbstractButton;
 class QLabel;
 class QWidget;
 
@@ -18,6 +20,9 @@ class Fenetre {
   // Gives a word-wrapped label the height its text needs at its width, moving it up when it
   // would otherwise run out of its parent.
   static void ajusterHauteur(QLabel& label);
+  // In a set of exclusive options, Tab comes to the one chosen (to the first while none is),
+  // and the arrows move among them.
+  static void tabulerSurLeChoix(const QList<QAbstractButton*>& options);
   static void colorerFond(QWidget& widget, const QColor& couleur);
   static void centrer(QWidget& fenetre);
   // The size nearest to `voulue` that, with the window's frame, fits the screen it is on.

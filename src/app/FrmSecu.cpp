@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/Fenetre.h"
 #include "app/FrenchMessageBox.h"
 
 namespace sylvenor {
@@ -54,6 +55,7 @@ FrmSecu::FrmSecu(Reglages& reglages, QWidget* parent) : QDialog(parent), reglage
     groupe->addButton(optQuitter_[i]);
     modes->addWidget(optQuitter_[i]);
   }
+  Fenetre::tabulerSurLeChoix(groupe->buttons());
   layout->addWidget(frame1);
   auto* fermer = new QPushButton("FERMER", this);
   fermer->setObjectName("Command1");

@@ -9,6 +9,7 @@ Launcher::Launcher(const std::filesystem::path& programDir)
       start_(std::make_unique<Splashscreen>(programme_)) {
   placer_ = std::make_unique<WindowPlacer>(*start_);
   QApplication::instance()->installEventFilter(placer_.get());
+  QApplication::instance()->installEventFilter(&entree_);
   start_->Form_Load();
   start_->show();
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/EnterKeyClicker.h"
 #include "app/Programme.h"
 #include "app/Splashscreen.h"
 #include "app/WindowPlacer.h"
@@ -35,6 +36,7 @@ class Launcher {
   Programme programme_;
   std::unique_ptr<Splashscreen> start_;
   std::unique_ptr<WindowPlacer> placer_;
+  EnterKeyClicker entree_;
 };
 
 }  // namespace sylvenor

@@ -71,6 +71,7 @@ void Form4::construireChoix() {
     optType_->addButton(option, i);
   }
   optType_->button(ListeNavigateur::kTous)->setChecked(true);
+  Fenetre::tabulerSurLeChoix(optType_->buttons());
   connect(optType_, &QButtonGroup::idClicked, this, &Form4::rafraichir);
 
   listEsp_ = new QListWidget(this);

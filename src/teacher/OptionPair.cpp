@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "app/Fenetre.h"
+
 namespace sylvenor {
 
 OptionPair::OptionPair(const QString& question, const QString& trueName, const QString& trueCaption,
@@ -18,6 +20,7 @@ OptionPair::OptionPair(const QString& question, const QString& trueName, const Q
   auto* group = new QButtonGroup(this);
   group->addButton(vrai_);
   group->addButton(faux_);
+  Fenetre::tabulerSurLeChoix(group->buttons());
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 2, 0, 2);
   auto* label = new QLabel(question, this);

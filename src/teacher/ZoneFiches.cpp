@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "app/Fenetre.h"
 #include "app/FrenchMessageBox.h"
 #include "app/FrmTemp.h"
 #include "app/MessageErreurFichier.h"
@@ -127,6 +128,7 @@ QButtonGroup* ZoneFiches::choix(const QString& prefix, int count, int rows, std:
     group->addButton(button, k);
     grid->addWidget(button, k % rows, k / rows);
   }
+  Fenetre::tabulerSurLeChoix(group->buttons());
   connect(group, &QButtonGroup::idClicked, this, [this, &spy](int id) {
     spy = static_cast<std::int16_t>(id);
     Modif_EnCours();
@@ -157,6 +159,7 @@ QWidget* ZoneFiches::construireGroupes() {
   connect(optVegetal_, &QRadioButton::clicked, this, [this] { OptRegne_Click(false); });
   regnesLayout->addWidget(optAnimal_);
   regnesLayout->addWidget(optVegetal_);
+  Fenetre::tabulerSurLeChoix({optAnimal_, optVegetal_});
   layout->addWidget(regnes);
 
   boxAnimal_ = new QGroupBox("Animal", column);

@@ -10,6 +10,7 @@
 #include <set>
 #include <sstream>
 
+#include "app/EnterKeyClicker.h"
 #include "app/FrmTemp.h"
 #include "keys/FicheInfo.h"
 #include "keys/FrmDemanderNumEsp.h"
@@ -283,6 +284,22 @@ TEST_F(FrmCleTest, NoLineOfTheKeysRunsOverATextOrAButton) {
     barres.removeDuplicates();
     EXPECT_EQ(barres.join(" | ").toStdString(), "") << profil->nomFenetre;
   }
+}
+
+TEST_F(FrmCleTest, EnterPressesTheAnswerOrTheOkButtonThatHasTheKeyboard) {
+  EnterKeyClicker entree;
+  QApplication::instance()->installEventFilter(&entree);
+  ajouter("Renard roux", 0, 0);
+  ouvrir();
+  cle_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(cle_));
+  for (const char* name : {"Btn01", "Btn011", "BtnOK011"}) {
+    auto* bouton = child<QWidget>(*cle_, name);
+    ASSERT_TRUE(bouton->isVisible()) << name;
+    bouton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(bouton, Qt::Key_Return);
+  }
+  EXPECT_EQ(modals_.couleurs, QStringList{"vert"});
 }
 
 TEST_F(FrmCleTest, TheCardSlidesInOverThePhotographOnlyWhenAllowed) {

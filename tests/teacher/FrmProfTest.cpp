@@ -54,6 +54,25 @@ TEST_F(FrmProfTest, AFreshInstallationShowsTheDefaultOptions) {
   }
 }
 
+// Tab comes to the option chosen, then leaves the pair.
+TEST_F(FrmProfTest, TabLandsOnTheChosenOptionOfEachPair) {
+  setSetting("Paramètres", "DejaVu", "True");
+  setSetting("Paramètres", "Reponse", "False");
+  showScreen();
+  ASSERT_TRUE(checked("OptRep2"));
+  prof().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&prof()));
+  child<QWidget>(prof(), "OptChoix1")->setFocus(Qt::TabFocusReason);
+  const auto tab = [this](Qt::KeyboardModifiers sens = Qt::NoModifier) {
+    QTest::keyClick(prof().focusWidget(), Qt::Key_Tab, sens);
+    return prof().focusWidget()->objectName();
+  };
+  EXPECT_EQ(tab(), "OptRep2");
+  EXPECT_EQ(tab(), "OptCompteur1");
+  EXPECT_EQ(tab(Qt::ShiftModifier), "OptRep2");
+  EXPECT_EQ(tab(Qt::ShiftModifier), "OptChoix1");
+}
+
 TEST_F(FrmProfTest, TheWelcomeComesOnTheFirstVisitOnlyEvenAfterARestart) {
   auto first = showScreen();
   EXPECT_EQ(first->title, "Bienvenue");
