@@ -6,6 +6,19 @@
 #include <algorithm>
 
 namespace sylvenor {
+namespace {
+
+constexpr qreal kPlusPetitePolice = 6.5;
+
+// What the window system adds around a window; before its first showing it is not known, and
+// room for a title bar is kept.
+QSize cadre(const QWidget& fenetre) {
+  constexpr QSize kCadreSuppose(8, 40);
+  if (!fenetre.isVisible()) return kCadreSuppose;
+  return (fenetre.frameGeometry().size() - fenetre.size()).expandedTo({0, 0});
+}
+
+}  // namespace
 
 QLabel* Fenetre::etiquette(const QString& name, const QString& caption, const QRect& rect,
                            QWidget* parent) {
@@ -16,12 +29,40 @@ QLabel* Fenetre::etiquette(const QString& name, const QString& caption, const QR
   return label;
 }
 
-void Fenetre::ajusterHauteur(QLabel& label) {
-  label.setFixedHeight(label.heightForWidth(label.width()));
+void Fenetre::ajusterAuTexte(QLabel& label) {
   const QWidget* parent = label.parentWidget();
+  int large = 0;
+  for (const QString& ligne : label.text().split('\n')) {
+    large = std::max(large, label.fontMetrics().horizontalAdvance(ligne));
+  }
+  // Never narrower than it was laid out.
+  constexpr const char* kLargeurDessinee = "largeurDessinee";
+  if (!label.property(kLargeurDessinee).isValid())
+    label.setProperty(kLargeurDessinee, label.width());
+  const int dessinee = label.property(kLargeurDessinee).toInt();
+  const int bords = label.width() - label.contentsRect().width();
+  const int place = parent == nullptr ? QWIDGETSIZE_MAX : parent->width() - label.x();
+  label.setFixedWidth(std::min(std::max(dessinee, large + bords + 1), place));
+  label.setFixedHeight(label.heightForWidth(label.width()));
   if (parent == nullptr) return;
   const int depasse = label.geometry().bottom() - parent->rect().bottom();
   if (depasse > 0) label.move(label.x(), std::max(0, label.y() - depasse));
+}
+
+void Fenetre::tenirDansLaBoite(QLabel& label) {
+  QFont police = label.font();
+  const auto depasse = [&label] {
+    const QRect boite = label.contentsRect();
+    const int drapeaux = static_cast<int>(label.alignment()) | Qt::TextWordWrap;
+    return label.fontMetrics().boundingRect(boite, drapeaux, label.text()).height() >
+           boite.height();
+  };
+  while (police.pointSizeF() > kPlusPetitePolice && depasse()) {
+    police.setPointSizeF(police.pointSizeF() - 0.5);
+    label.setFont(police);
+  }
+  // Whatever still does not fit can be read whole under the pointer.
+  label.setToolTip(depasse() ? label.text() : QString());
 }
 
 void Fenetre::tabulerSurLeChoix(const QList<QAbstractButton*>& options) {
@@ -45,18 +86,6 @@ void Fenetre::colorerFond(QWidget& widget, const QColor& couleur) {
   fond.setColor(QPalette::Window, couleur);
   widget.setPalette(fond);
 }
-
-namespace {
-
-// What the window system adds around a window; before its first showing it is not known, and
-// room for a title bar is kept.
-QSize cadre(const QWidget& fenetre) {
-  constexpr QSize kCadreSuppose(8, 40);
-  if (!fenetre.isVisible()) return kCadreSuppose;
-  return (fenetre.frameGeometry().size() - fenetre.size()).expandedTo({0, 0});
-}
-
-}  // namespace
 
 // A window's position is that of its frame.
 void Fenetre::centrer(QWidget& fenetre) {

@@ -17,9 +17,11 @@ class Fenetre {
   // A label at its place, whose text is shown as written, never as markup.
   static QLabel* etiquette(const QString& name, const QString& caption, const QRect& rect,
                            QWidget* parent);
-  // Gives a word-wrapped label the height its text needs at its width, moving it up when it
-  // would otherwise run out of its parent.
-  static void ajusterHauteur(QLabel& label);
+  // Widens a word-wrapped label to its longest line where its parent has room, gives it the
+  // height its text then needs, and moves it up when it would otherwise run out of its parent.
+  static void ajusterAuTexte(QLabel& label);
+  // Makes the font of a word-wrapped label of fixed size smaller until its text fits.
+  static void tenirDansLaBoite(QLabel& label);
   // In a set of exclusive options, Tab comes to the one chosen (to the first while none is),
   // and the arrows move among them.
   static void tabulerSurLeChoix(const QList<QAbstractButton*>& options);

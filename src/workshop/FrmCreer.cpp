@@ -340,7 +340,7 @@ void FrmCreer::placer(int index) {
 
 void FrmCreer::afficherAide(int index) {
   aide_->setText(QString::fromStdString(kEtresVivantsAtelier.at(index).lignes()));
-  Fenetre::ajusterHauteur(*aide_);
+  Fenetre::ajusterAuTexte(*aide_);
   aide_->show();
   aide_->raise();
 }

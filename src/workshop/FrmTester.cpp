@@ -140,6 +140,7 @@ QLabel* FrmTester::question(const QString& name, std::size_t texteCle, const QRe
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignCenter);
   label->setStyleSheet("background: rgb(192, 192, 255); color: rgb(128, 0, 128);");
+  Fenetre::tenirDansLaBoite(*label);
   return label;
 }
 
@@ -159,6 +160,8 @@ QAbstractButton* FrmTester::reponse(const QString& name, std::size_t texteCle, c
   auto* layout = new QHBoxLayout(button);
   layout->setContentsMargins(4, 2, 4, 2);
   layout->addWidget(label);
+  layout->activate();
+  Fenetre::tenirDansLaBoite(*label);
   return button;
 }
 
@@ -222,7 +225,7 @@ void FrmTester::Les4especes() {
   }
   imgTest_->setPixmap(plateau_.images.at(essai_.rang()));
   aide_->setText(QString::fromStdString(kEtresVivantsAtelier.at(essai_.rang()).lignes()));
-  Fenetre::ajusterHauteur(*aide_);
+  Fenetre::ajusterAuTexte(*aide_);
 }
 
 void FrmTester::RAZ() {

@@ -22,6 +22,11 @@ class FrmTesterTest : public WorkshopTest {
     boite("Text100")->setPlainText("A-t-il des poils ou des plumes ?");
     boite("Text010")->setPlainText("<b>A-t-il</b> des plumes ?");
     boite("choix003")->setPlainText("il a des écailles");
+    // A pupil may write long texts: the trial shows them whole.
+    boite("Text020")->setPlainText(QString(
+        "A-t-il des écailles sur tout le corps, des nageoires pour nager et des branchies pour "
+        "respirer dans l'eau ?"));
+    boite("choix004")->setPlainText("il n'a ni écailles ni nageoires, mais une peau nue et humide");
     placerToutes();
     click(plateau(), "BtnTest");
     testeur_ = plateau().findChild<QWidget*>("FrmTester");
@@ -112,6 +117,8 @@ TEST_F(FrmTesterTest, ChangingBranchClosesTheOtherOneWholly) {
   for (const char* name : {"Line2", "Txt020", "Btn003", "Btn004"}) EXPECT_TRUE(visible(name));
   click(testeur(), "Btn004");
   EXPECT_EQ(lignesQuiBarrent(testeur()).join(" | ").toStdString(), "");
+  EXPECT_TRUE(montreEntier(*child<QLabel>(testeur(), "Txt020")));
+  EXPECT_TRUE(montreEntier(*child<QLabel>(*widget(testeur(), "Btn004"), "Texte")));
   EXPECT_EQ(texte("LblNumEsp"), "0");
 }
 
