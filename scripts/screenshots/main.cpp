@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -16,87 +17,26 @@
 #include <iostream>
 #include <vector>
 
+#include "ModalAnswers.h"
+#include "NoSession.h"
+#include "ScreenWalk.h"
+#include "WalkSteps.h"
+#include "app/EnterKeyClicker.h"
 #include "app/Programme.h"
 #include "app/Splashscreen.h"
+#include "app/WindowPlacer.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/PosixFileAccess.h"
-#include "platform/Printer.h"
-#include "platform/SessionControl.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemVolumeQuery.h"
-#include "platform/WebBrowser.h"
 #include "teacher/FrmProf.h"
 
 namespace {
 
-// Pictures must never end the session of the machine they are taken on, nor print.
-class NoSession : public sylvenor::SessionControl,
-                  public sylvenor::WebBrowser,
-                  public sylvenor::Printer {
- public:
-  void quitProgram() override {}
-  void powerOff() override {}
-  void reboot() override {}
-  void open(const std::string&) override {}
-  int printEmptyLine() override { return 0; }
-  int setFontName(const std::string&) override { return 0; }
-  int printText(const std::string&) override { return 0; }
-  int printImage(const QImage&) override { return 0; }
-  int endDocument() override { return 0; }
-};
-
-bool save(QWidget& window, const QString& file) {
-  QTest::qWait(200);
-  const bool saved = window.grab().save(file);
-  if (!saved) std::cerr << "impossible d'écrire " << file.toStdString() << '\n';
-  return saved;
-}
-
-void clickButton(QWidget& window, const char* name) {
-  QTest::mouseClick(window.findChild<QToolButton*>(name), Qt::LeftButton);
-}
-
-// Answers the modal windows as a pupil would, taking a picture of those asked for first.
-class ModalAnswers : public QObject {
- public:
-  ModalAnswers(QString out, bool& ok) : out_(std::move(out)), ok_(ok) {
-    auto* poll = new QTimer(this);
-    connect(poll, &QTimer::timeout, this, &ModalAnswers::answer);
-    poll->start(100);
-  }
-  QMap<QString, QString> pictures;  // window name -> picture file
-
- private:
-  void answer() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr) return;
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-      box->accept();
-      return;
-    }
-    const QString name = modal->objectName();
-    if (pictures.contains(name)) ok_ = save(*modal, out_ + "/" + pictures.take(name)) && ok_;
-    if (auto* entry = modal->findChild<QLineEdit*>("TxtNomEleve")) {
-      entry->setText("Camille");
-      QTest::mouseClick(modal->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
-    } else if (auto* out = modal->findChild<QAbstractButton*>(name == "FrmRecap" ? "BtnQuitter"
-                                                                                 : "Command1")) {
-      QTest::mouseClick(out, Qt::LeftButton);
-    } else {
-      modal->close();
-    }
-  }
-
-  QString out_;
-  bool& ok_;
-};
-
-QWidget* window(const char* name) {
-  for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (top->objectName() == name && top->isVisible()) return top;
-  }
-  return nullptr;
-}
+using walk::clickButton;
+using walk::clickIn;
+using walk::save;
+using walk::window;
 
 // A right and a wrong validation in the animal key, the card shown, then the recap.
 bool walkAnimalKey(QWidget& start, ModalAnswers& answers, const QString& out) {
@@ -200,10 +140,6 @@ void dragInto(QWidget& board, int picture, const char* box) {
   QTest::mouseRelease(image, Qt::LeftButton, {}, grip);
 }
 
-void clickIn(QWidget& window, const char* name) {
-  QTest::mouseClick(window.findChild<QAbstractButton*>(name), Qt::LeftButton);
-}
-
 bool walkWorkshop(QWidget& start, const QString& out) {
   clickButton(start, "Command2");
   QTest::qWait(300);
@@ -254,23 +190,35 @@ bool walkWorkshop(QWidget& start, const QString& out) {
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  if (argc != 3) {
-    std::cerr << "usage : screenshots <dossier du programme> <dossier des images>\n";
+  QApplication::setStyle("Fusion");
+  QApplication::setPalette(QApplication::style()->standardPalette());
+  const bool ecrans = argc == 4 && QString(argv[3]) == "ecrans";
+  if (argc != 3 && !ecrans) {
+    std::cerr << "usage : screenshots <dossier du programme> <dossier des images> [ecrans]\n";
     return 2;
   }
   const QString out = argv[2];
   sylvenor::PosixFileAccess files;
   sylvenor::IniSettingsStore settings;
+  // The whole-screen walk chooses its species by number.
+  if (ecrans) settings.setValue("Paramètres", "Choix", "False");
   NoSession session;
   sylvenor::SystemClock clock;
   sylvenor::SystemVolumeQuery volumes;
   sylvenor::Programme programme(argv[1],
                                 {files, settings, session, session, session, clock, volumes});
   sylvenor::Splashscreen start(programme);
+  // As the program itself does: windows centred on the start screen's screen, Enter presses.
+  sylvenor::WindowPlacer placer(start);
+  sylvenor::EnterKeyClicker entree;
+  QApplication::instance()->installEventFilter(&placer);
+  QApplication::instance()->installEventFilter(&entree);
   start.Form_Load();
   start.show();
-  bool ok = save(start, out + "/accueil.png");
+  bool ok = true;
   ModalAnswers answers(out, ok);
+  if (ecrans) return walkScreens(start, answers, programme, out) ? 0 : 1;
+  ok = save(start, out + "/accueil.png");
   clickButton(start, "BtnEleve");
   ok = save(start, out + "/accueil-deploye.png") && ok;
   clickButton(start, "BtnProfesseur");
