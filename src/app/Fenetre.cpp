@@ -35,14 +35,15 @@ void Fenetre::ajusterAuTexte(QLabel& label) {
   for (const QString& ligne : label.text().split('\n')) {
     large = std::max(large, label.fontMetrics().horizontalAdvance(ligne));
   }
-  // Never narrower than it was laid out.
+  // Never narrower than it was laid out; a little slack, as a wrapped label lays its text out
+  // a few pixels short of its width.
   constexpr const char* kLargeurDessinee = "largeurDessinee";
   if (!label.property(kLargeurDessinee).isValid())
     label.setProperty(kLargeurDessinee, label.width());
   const int dessinee = label.property(kLargeurDessinee).toInt();
   const int bords = label.width() - label.contentsRect().width();
   const int place = parent == nullptr ? QWIDGETSIZE_MAX : parent->width() - label.x();
-  label.setFixedWidth(std::min(std::max(dessinee, large + bords + 1), place));
+  label.setFixedWidth(std::min(std::max(dessinee, large + bords + 6), place));
   label.setFixedHeight(label.heightForWidth(label.width()));
   if (parent == nullptr) return;
   const int depasse = label.geometry().bottom() - parent->rect().bottom();
