@@ -1,3 +1,5 @@
+// Longer than most files: the key window still builds its controls, walks the key and runs the
+// exercise's steps itself; its counter panel and the rules of the exercise are to move out.
 #include "keys/FrmCle.h"
 
 #include <QApplication>

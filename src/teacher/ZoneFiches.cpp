@@ -1,3 +1,6 @@
+// Longer than most files: the editor's controls and the editing states that every one of them
+// moves through (idle, modified, new, and the questions between them) are one flow, read best
+// together.
 #include "teacher/ZoneFiches.h"
 
 #include <QBoxLayout>
