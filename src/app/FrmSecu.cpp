@@ -92,7 +92,11 @@ void FrmSecu::Command1_Click() {
   for (std::size_t i = 0; i < optQuitter_.size() && !mode; ++i) {
     if (optQuitter_[i]->isChecked()) mode = static_cast<int>(i);
   }
-  lu_.ecrire(reglages_, optPass_->isChecked(), motDePasse, mode);
+  if (!lu_.ecrire(reglages_, optPass_->isChecked(), motDePasse, mode)) {
+    FrenchMessageBox::avertir(
+        this, "Attention",
+        QString::fromUtf8(Reglages::kNonEnregistres.data(), Reglages::kNonEnregistres.size()));
+  }
   accept();
 }
 

@@ -21,12 +21,13 @@ bool ReglageSecurite::acceptable(bool requis, std::string_view motDePasse) {
   return !requis || !Blancs::autour(motDePasse).empty();
 }
 
-void ReglageSecurite::ecrire(Reglages& reglages, bool requis, std::string_view motDePasse,
+bool ReglageSecurite::ecrire(Reglages& reglages, bool requis, std::string_view motDePasse,
                              std::optional<int> modeChoisi) const {
-  reglages.ecrireEntier(kSectionSecurite, "Pass", requis ? 1 : 0);
-  reglages.ecrireTexte(kSectionSecurite, "Pswrd", Blancs::autour(motDePasse));
-  reglages.ecrireEntier(kSectionSecurite, "QuitMod",
-                        modeChoisi ? static_cast<std::int16_t>(*modeChoisi) : modeLu);
+  bool ecrit = reglages.ecrireEntier(kSectionSecurite, "Pass", requis ? 1 : 0);
+  ecrit = reglages.ecrireTexte(kSectionSecurite, "Pswrd", Blancs::autour(motDePasse)) && ecrit;
+  return reglages.ecrireEntier(kSectionSecurite, "QuitMod",
+                               modeChoisi ? static_cast<std::int16_t>(*modeChoisi) : modeLu) &&
+         ecrit;
 }
 
 }  // namespace sylvenor

@@ -26,7 +26,8 @@ struct ReglageSecurite {
   // A required password needs some characters besides blanks.
   static bool acceptable(bool requis, std::string_view motDePasse);
   // Saves the three values; with no quit option selected the mode read stays.
-  void ecrire(Reglages& reglages, bool requis, std::string_view motDePasse,
+  // Returns whether every value reached the disk.
+  bool ecrire(Reglages& reglages, bool requis, std::string_view motDePasse,
               std::optional<int> modeChoisi) const;
 };
 

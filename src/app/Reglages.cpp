@@ -59,16 +59,16 @@ std::string Reglages::texte(std::string_view section, std::string_view key,
   return store_.value(section, key).value_or(std::string(defaut));
 }
 
-void Reglages::ecrireBooleen(std::string_view section, std::string_view key, bool value) {
-  store_.setValue(section, key, value ? "True" : "False");
+bool Reglages::ecrireBooleen(std::string_view section, std::string_view key, bool value) {
+  return store_.setValue(section, key, value ? "True" : "False");
 }
 
-void Reglages::ecrireEntier(std::string_view section, std::string_view key, std::int16_t value) {
-  store_.setValue(section, key, std::to_string(value));
+bool Reglages::ecrireEntier(std::string_view section, std::string_view key, std::int16_t value) {
+  return store_.setValue(section, key, std::to_string(value));
 }
 
-void Reglages::ecrireTexte(std::string_view section, std::string_view key, std::string_view value) {
-  store_.setValue(section, key, value);
+bool Reglages::ecrireTexte(std::string_view section, std::string_view key, std::string_view value) {
+  return store_.setValue(section, key, value);
 }
 
 }  // namespace sylvenor

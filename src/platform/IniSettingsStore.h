@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <map>
 #include <memory>
 
 #include "platform/SettingsStore.h"
@@ -10,7 +11,9 @@ class QSettings;
 namespace sylvenor {
 
 // Qt's settings in INI format: by default the user's file under the XDG config directory
-// (brambel-Sylvenor.ini), or any file given, for tests.
+// (brambel-Sylvenor.ini), or any file given, for tests. A settings file that is not a regular
+// file (a pipe, a device, a folder) is never opened, as reading it could hang the start: the
+// settings then live in memory for the run, and every write says it did not reach the disk.
 class IniSettingsStore : public SettingsStore {
  public:
   IniSettingsStore();
@@ -18,10 +21,11 @@ class IniSettingsStore : public SettingsStore {
   ~IniSettingsStore() override;
 
   std::optional<std::string> value(std::string_view section, std::string_view key) override;
-  void setValue(std::string_view section, std::string_view key, std::string_view text) override;
+  bool setValue(std::string_view section, std::string_view key, std::string_view text) override;
 
  private:
   std::unique_ptr<QSettings> settings_;
+  std::map<QString, std::string> memoire_;  // used when the file cannot be opened
 };
 
 }  // namespace sylvenor

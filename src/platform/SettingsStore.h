@@ -13,8 +13,9 @@ class SettingsStore {
   virtual ~SettingsStore() = default;
   // Reading never creates a key.
   virtual std::optional<std::string> value(std::string_view section, std::string_view key) = 0;
-  // The value is on the disk when this returns.
-  virtual void setValue(std::string_view section, std::string_view key, std::string_view text) = 0;
+  // The value is on the disk when this returns true; false when it could not be written there
+  // (it then holds for this run only).
+  virtual bool setValue(std::string_view section, std::string_view key, std::string_view text) = 0;
 };
 
 }  // namespace sylvenor

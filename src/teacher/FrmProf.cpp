@@ -13,6 +13,7 @@
 
 #include "app/CaptionLayout.h"
 #include "app/Fenetre.h"
+#include "app/FrenchMessageBox.h"
 #include "app/FrmAPropos.h"
 #include "app/FrmSecu.h"
 #include "app/FrmTemp.h"
@@ -353,7 +354,11 @@ void FrmProf::Form_Activate() {
 void FrmProf::Command1_Click() {
   if (zoneFiches_->isVisible() && !zoneFiches_->quitter()) return;
   OptionsEleve chosen = options();
-  chosen.ecrire(programme_.reglages());
+  if (!chosen.ecrire(programme_.reglages())) {
+    FrenchMessageBox::avertir(
+        this, "Attention",
+        QString::fromUtf8(Reglages::kNonEnregistres.data(), Reglages::kNonEnregistres.size()));
+  }
   afficherOptions(chosen);
   hide();
 }

@@ -26,21 +26,21 @@ OptionsEleve OptionsEleve::lire(Reglages& reglages) {
   return options;
 }
 
-void OptionsEleve::ecrire(Reglages& reglages) {
+bool OptionsEleve::ecrire(Reglages& reglages) {
   const auto section = kSectionParametres;
-  reglages.ecrireBooleen(section, "Impression", impression);
-  reglages.ecrireBooleen(section, "Tester", tester);
-  reglages.ecrireBooleen(section, "Choix", choix);
-  reglages.ecrireBooleen(section, "Fiche", fiche);
-  reglages.ecrireBooleen(section, "Enregistrer", enregistrer);
+  bool ecrit = reglages.ecrireBooleen(section, "Impression", impression);
+  ecrit = reglages.ecrireBooleen(section, "Tester", tester) && ecrit;
+  ecrit = reglages.ecrireBooleen(section, "Choix", choix) && ecrit;
+  ecrit = reglages.ecrireBooleen(section, "Fiche", fiche) && ecrit;
+  ecrit = reglages.ecrireBooleen(section, "Enregistrer", enregistrer) && ecrit;
   if (std::none_of(utiliser.begin(), utiliser.end(), [](bool used) { return used; })) {
     utiliser[0] = true;
   }
   for (std::size_t k = 0; k < utiliser.size(); ++k) {
-    reglages.ecrireEntier(section, cleUtiliser(k), utiliser[k] ? 1 : 0);
+    ecrit = reglages.ecrireEntier(section, cleUtiliser(k), utiliser[k] ? 1 : 0) && ecrit;
   }
-  reglages.ecrireBooleen(section, "Reponse", reponse);
-  reglages.ecrireBooleen(section, "Compteur", compteur);
+  ecrit = reglages.ecrireBooleen(section, "Reponse", reponse) && ecrit;
+  return reglages.ecrireBooleen(section, "Compteur", compteur) && ecrit;
 }
 
 }  // namespace sylvenor

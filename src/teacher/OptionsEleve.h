@@ -22,7 +22,8 @@ struct OptionsEleve {
   static OptionsEleve lire(Reglages& reglages);
   // Writes every option, after ticking the first distribution when none is ticked (so some
   // species are always in use); `utiliser` is corrected in place.
-  void ecrire(Reglages& reglages);
+  // Returns whether every option reached the disk.
+  bool ecrire(Reglages& reglages);
 };
 
 }  // namespace sylvenor

@@ -2,6 +2,7 @@
 
 #include "crash/CrashScenario.h"
 #include "crash/PrivateDisk.h"
+#include "platform/IniSettingsStore.h"
 #include "platform/PosixFileAccess.h"
 #include "support/TempDir.h"
 #include "teacher/TransfertFiches.h"
@@ -64,6 +65,19 @@ TEST(ReadOnlyDiskTest, EveryChangeIsRefusedWithTheReadOnlyMessageAndNothingIsLos
                 FileError::AccesRefuse, ClassificationsEnregistrees::Operation::Enregistrement),
             "Fichiers en lecture seule.\nTraitement impossible.\n\n"
             "Vérifiez que le logiciel n'est pas lancé depuis un CD-ROM.");
+}
+
+// Even the administrator cannot write a read-only disk: a settings write says it failed.
+TEST(ReadOnlyDiskTest, ASettingsWriteThatCannotReachTheDiskSaysSo) {
+  TempDir root;
+  PrivateDisk disk(root.path(), "2m");
+  if (!disk.mounted()) GTEST_SKIP() << disk.why();
+  const QString file = QString::fromStdString((root / "brambel-Sylvenor.ini").string());
+  EXPECT_TRUE(IniSettingsStore(file).setValue("Sécurité", "Pass", "0"));
+  ASSERT_TRUE(disk.makeReadOnly());
+  IniSettingsStore store(file);
+  EXPECT_FALSE(store.setValue("Sécurité", "Pass", "1"));
+  EXPECT_NE(TempDir::readFile(root / "brambel-Sylvenor.ini").find("Pass=0"), std::string::npos);
 }
 
 }  // namespace

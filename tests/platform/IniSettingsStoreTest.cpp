@@ -1,6 +1,9 @@
 #include "platform/IniSettingsStore.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "support/TempDir.h"
 
@@ -40,6 +43,33 @@ TEST(IniSettingsStore, AValueEditedByHandWithACommaReadsWhole) {
   TempDir::writeFile(dir / "brambel-Sylvenor.ini", "[Test]\nPswrd=a,b\n");
   IniSettingsStore store(fileIn(dir));
   EXPECT_EQ(store.value("Test", "Pswrd"), "a,b");
+}
+
+// A pipe or a folder in place of the file would hang or fail the start: the settings then live
+// in memory for the run, and every write says it did not reach the disk.
+TEST(IniSettingsStore, ASettingsFileThatIsNoRegularFileIsNeverOpened) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo((dir / "brambel-Sylvenor.ini").c_str(), 0600), 0);
+  std::filesystem::create_directory(dir / "dossier.ini");
+  for (const char* name : {"brambel-Sylvenor.ini", "dossier.ini"}) {
+    IniSettingsStore store(QString::fromStdString((dir / name).string()));
+    EXPECT_FALSE(store.value("Paramètres", "Choix").has_value()) << name;
+    EXPECT_FALSE(store.setValue("Paramètres", "Choix", "False")) << name;
+    EXPECT_EQ(store.value("Paramètres", "Choix"), "False") << name;
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(dir / "brambel-Sylvenor.ini"));
+}
+
+// A settings file shared through a link keeps its link: the write reaches the shared file.
+TEST(IniSettingsStore, ALinkedSettingsFileIsWrittenThrough) {
+  TempDir dir;
+  TempDir::writeFile(dir / "partage.ini", "[Paramètres]\nChoix=True\n");
+  std::filesystem::create_symlink(dir / "partage.ini", dir / "brambel-Sylvenor.ini");
+  IniSettingsStore store(fileIn(dir));
+  EXPECT_EQ(store.value("Paramètres", "Choix"), "True");
+  EXPECT_TRUE(store.setValue("Paramètres", "Choix", "False"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "brambel-Sylvenor.ini"));
+  EXPECT_NE(TempDir::readFile(dir / "partage.ini").find("Choix=False"), std::string::npos);
 }
 
 }  // namespace

@@ -15,11 +15,13 @@ class MemorySettingsStore : public SettingsStore {
     if (found == values.end()) return std::nullopt;
     return found->second;
   }
-  void setValue(std::string_view section, std::string_view key, std::string_view text) override {
+  bool setValue(std::string_view section, std::string_view key, std::string_view text) override {
     values[std::string(section) + "/" + std::string(key)] = text;
+    return ecrit;
   }
 
   std::map<std::string, std::string> values;
+  bool ecrit = true;  // false: every write fails, as on a read-only settings file
 };
 
 }  // namespace sylvenor::test

@@ -117,6 +117,21 @@ TEST_F(FrmProfTest, ValidatingSavesTheChoicesWhichSurviveARestart) {
   EXPECT_FALSE(prof().options().compteur);
 }
 
+// The teacher must know when an option is not kept: here the settings file cannot be written.
+TEST_F(FrmProfTest, AChoiceThatCannotBeSavedIsToldAndHoldsForTheRun) {
+  std::filesystem::create_directories(dossier_ / "config" / "brambel-Sylvenor.ini");
+  restart();
+  showScreen();
+  choose("OptImprim1");
+  auto seen = answerNextModal();
+  click(prof(), "Command1");
+  EXPECT_EQ(seen->title, "Attention");
+  EXPECT_TRUE(seen->text.startsWith("Les réglages n'ont pas pu être enregistrés"))
+      << seen->text.toStdString();
+  EXPECT_FALSE(prof().isVisible());
+  EXPECT_TRUE(prof().options().impression);
+}
+
 TEST_F(FrmProfTest, ClearingEveryFilterTicksTheFirstAgainOnValidation) {
   setSetting("Paramètres", "DejaVu", "True");
   showScreen();
