@@ -32,6 +32,9 @@ class FileAccess {
   virtual ~FileAccess() = default;
   // Reads at most `maxBytes` bytes from the start of the file.
   virtual FileRead read(const std::filesystem::path& path, std::size_t maxBytes) = 0;
+  // Reads as `read` does, but refuses a symbolic link: for the files that others may put where
+  // the program looks (card packages, saved keys), so that a link never hands over another file.
+  virtual FileRead readNoLink(const std::filesystem::path& path, std::size_t maxBytes) = 0;
   // Replaces the file whole, or leaves it untouched and leaves no temporary file.
   virtual FileError replace(const std::filesystem::path& path, const std::string& octets) = 0;
   virtual bool exists(const std::filesystem::path& path) = 0;
@@ -44,7 +47,8 @@ class FileAccess {
   virtual FileError makeWritable(const std::filesystem::path& path) = 0;
   // Creates the folder and its parents when missing.
   virtual FileError createFolders(const std::filesystem::path& path) = 0;
-  // The names of the ordinary files of the folder that are not hidden, in no set order.
+  // The names of the ordinary files of the folder that are neither hidden nor links, in no set
+  // order.
   virtual FileList listFiles(const std::filesystem::path& folder) = 0;
 
   // Replaces the file whole as `replace` does, but leaves bringing it onto the disk to `flush`:

@@ -80,12 +80,22 @@ FileError PosixFileAccess::fromErrno(int error) {
 }
 
 FileRead PosixFileAccess::read(const std::filesystem::path& path, std::size_t maxBytes) {
+  return readOpened(path, maxBytes, 0);
+}
+
+FileRead PosixFileAccess::readNoLink(const std::filesystem::path& path, std::size_t maxBytes) {
+  return readOpened(path, maxBytes, O_NOFOLLOW);
+}
+
+FileRead PosixFileAccess::readOpened(const std::filesystem::path& path, std::size_t maxBytes,
+                                     int flags) {
   FileRead result;
   // Without O_NONBLOCK a named pipe in place of a file would wait for ever.
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | flags));
   struct stat info {};
   if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0) {
-    result.erreur = fromErrno(errno);
+    // O_NOFOLLOW refuses a link with ELOOP.
+    result.erreur = errno == ELOOP ? FileError::AccesRefuse : fromErrno(errno);
     return result;
   }
   if (!S_ISREG(info.st_mode)) {
@@ -207,7 +217,7 @@ FileList PosixFileAccess::listFiles(const std::filesystem::path& folder) {
   while (const dirent* entry = ::readdir(dir.get())) {
     const std::string name = entry->d_name;
     struct stat info {};
-    if (name.front() != '.' && ::stat((folder / name).c_str(), &info) == 0 &&
+    if (name.front() != '.' && ::lstat((folder / name).c_str(), &info) == 0 &&
         S_ISREG(info.st_mode)) {
       list.noms.push_back(name);
     }

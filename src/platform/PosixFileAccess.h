@@ -11,6 +11,7 @@ namespace sylvenor {
 class PosixFileAccess : public FileAccess {
  public:
   FileRead read(const std::filesystem::path& path, std::size_t maxBytes) override;
+  FileRead readNoLink(const std::filesystem::path& path, std::size_t maxBytes) override;
   FileError replace(const std::filesystem::path& path, const std::string& octets) override;
   bool exists(const std::filesystem::path& path) override;
   FileError rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
@@ -37,6 +38,7 @@ class PosixFileAccess : public FileAccess {
  private:
   FileError writeAll(int fd, const std::string& octets, bool flushed);
   FileError replaceFile(const std::filesystem::path& path, const std::string& octets, bool flushed);
+  FileRead readOpened(const std::filesystem::path& path, std::size_t maxBytes, int flags);
 };
 
 }  // namespace sylvenor

@@ -39,7 +39,7 @@ PaquetFiches::Lecture PaquetFiches::lire(FileAccess& fichiers,
   const std::filesystem::path chemin = fichier(fichiers, dossier);
   if (chemin.empty()) return lecture;
   lecture.trouve = true;
-  const FileRead lu = fichiers.read(chemin, kMaxFiches * RecordCodec::kTailleFiche);
+  const FileRead lu = fichiers.readNoLink(chemin, kMaxFiches * RecordCodec::kTailleFiche);
   lecture.erreur = lu.erreur;
   lecture.tronque = lu.tronque;
   const std::size_t nombre = lu.octets.size() / RecordCodec::kTailleFiche;

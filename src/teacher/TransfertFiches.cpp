@@ -32,13 +32,19 @@ std::string nomMajuscule(const std::string& nom) {
 
 }  // namespace
 
-FileError TransfertFiches::copier(const std::filesystem::path& de,
-                                  const std::filesystem::path& vers) {
-  const FileRead lu = fichiers_.read(de, kTailleMaxImage);
+FileError TransfertFiches::copier(const FileRead& lu, const std::filesystem::path& vers) {
   if (lu.erreur != FileError::Aucune) return lu.erreur;
   if (lu.tronque) return FileError::Autre;
   // Brought onto the disk all together before the base or the package names them.
   return fichiers_.replaceUnflushed(vers, lu.octets);
+}
+
+// A picture that is missing, a link or no ordinary file is not taken: a link could hand over
+// any file of the computer.
+std::optional<FileRead> TransfertFiches::lireImage(const std::filesystem::path& image) {
+  FileRead lu = fichiers_.readNoLink(image, kTailleMaxImage);
+  if (lu.erreur == FileError::NonTrouve || lu.erreur == FileError::AccesRefuse) return std::nullopt;
+  return lu;
 }
 
 FileError TransfertFiches::ecarter(const std::filesystem::path& image) {
@@ -65,15 +71,16 @@ FileError TransfertFiches::copierImages(const std::filesystem::path& photo,
   for (const auto& image : {cible, cibleGrande}) {
     if (const FileError erreur = ecarter(image); erreur != FileError::Aucune) return erreur;
   }
-  std::filesystem::path source = photo;
-  if (!fichiers_.exists(photo)) {
-    source = ImagesEspece::photo(dossier_, 0);
+  std::optional<FileRead> source = lireImage(photo);
+  if (!source) {
+    source = fichiers_.read(ImagesEspece::photo(dossier_, 0), kTailleMaxImage);
     if (suivi.sansPhoto) suivi.sansPhoto(nom);
   }
-  if (const FileError erreur = copier(source, cible); erreur != FileError::Aucune) return erreur;
+  if (const FileError erreur = copier(*source, cible); erreur != FileError::Aucune) return erreur;
   copies_.push_back(cible);
-  if (!fichiers_.exists(grande)) return FileError::Aucune;
-  const FileError erreur = copier(grande, cibleGrande);
+  const std::optional<FileRead> agrandie = lireImage(grande);
+  if (!agrandie) return FileError::Aucune;
+  const FileError erreur = copier(*agrandie, cibleGrande);
   if (erreur == FileError::Aucune) copies_.push_back(cibleGrande);
   return erreur;
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,8 @@ class TransfertFiches {
   static std::string messageSansPhoto(const std::string& nom);
 
  private:
-  FileError copier(const std::filesystem::path& de, const std::filesystem::path& vers);
+  FileError copier(const FileRead& lu, const std::filesystem::path& vers);
+  std::optional<FileRead> lireImage(const std::filesystem::path& image);
   // The photograph, or the placeholder's; then the enlarged one, or none left at `vers`.
   FileError copierImages(const std::filesystem::path& photo, const std::filesystem::path& grande,
                          int numero, const std::filesystem::path& dossierCible,

@@ -55,7 +55,7 @@ ClassificationsEnregistrees::Chargement ClassificationsEnregistrees::charger(
     const std::string& nom) {
   const auto fichier = chemin(nom);
   if (!fichier) return {FileError::NonTrouve, std::nullopt};
-  const FileRead lu = fichiers_.read(*fichier, FichierClassification::kTailleMax);
+  const FileRead lu = fichiers_.readNoLink(*fichier, FichierClassification::kTailleMax);
   if (lu.erreur != FileError::Aucune) return {lu.erreur, std::nullopt};
   if (lu.tronque) return {};
   return {FileError::Aucune, FichierClassification::lire(lu.octets)};

@@ -1,6 +1,7 @@
 #include "teacher/TransfertFiches.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "species/ImagesEspece.h"
 #include "species/RecordCodec.h"
@@ -101,6 +102,33 @@ TEST_F(TransfertFichesTest, AMissingPhotographTakesThePlaceholderAndIsTold) {
   EXPECT_EQ(sansPhoto, std::vector<std::string>{baseSource_.fiche(2).Nom});
   EXPECT_EQ(lire(paquet_ / "1.jpg"), "photo manquante");
   EXPECT_EQ(TransfertFiches::messageSansPhoto("Renard"), "Il n'y a pas de photo pour \n\nRenard.");
+}
+
+// A package comes from anywhere: a picture that is a link, a pipe or a folder is never taken,
+// so that no file of the computer ends up in the installation for every user to read.
+TEST_F(TransfertFichesTest, APackagePictureThatIsALinkOrNoOrdinaryFileIsNotTaken) {
+  ASSERT_TRUE(exporter({1, 2, 3}).reussi());
+  TempDir secrets;
+  TempDir::writeFile(secrets / "shadow", "secret de l'ordinateur");
+  std::filesystem::remove(paquet_ / "1.jpg");
+  std::filesystem::create_symlink(secrets / "shadow", paquet_ / "1.jpg");
+  std::filesystem::remove(paquet_ / "2.jpg");
+  ASSERT_EQ(::mkfifo((paquet_ / "2.jpg").c_str(), 0600), 0);
+  std::filesystem::remove(paquet_ / "3grand.jpg");
+  std::filesystem::create_symlink(secrets / "shadow", paquet_ / "3grand.jpg");
+  std::filesystem::create_symlink(paquet_ / "Sylvenor.base", paquet_ / "sylvenor.BASE");
+  std::vector<std::string> sansPhoto;
+  TransfertFiches::Suivi suivi;
+  suivi.sansPhoto = [&sansPhoto](const std::string& nom) { sansPhoto.push_back(nom); };
+  const PaquetFiches::Lecture lecture = PaquetFiches::lire(fichiers_, paquet_.path());
+  ASSERT_EQ(lecture.cartes.size(), 3u);
+  ASSERT_TRUE(TransfertFiches(fichiers_, cible_.path())
+                  .importer(baseCible_, paquet_.path(), lecture.cartes, suivi)
+                  .reussi());
+  EXPECT_EQ(sansPhoto.size(), 2u);
+  EXPECT_EQ(photo(cible_, 4), "photo manquante");
+  EXPECT_EQ(photo(cible_, 5), "photo manquante");
+  EXPECT_EQ(grande(cible_, 6), "(absent)");
 }
 
 TEST_F(TransfertFichesTest, ThePackageIsFoundWhateverItsCaseAndBadRecordsAreRefused) {

@@ -103,7 +103,12 @@ TEST_F(ClassificationsEnregistreesTest, OnlyTheFolderOwnFilesAreReadAndNeverPast
   EXPECT_FALSE(chargement.cle.has_value());
   std::filesystem::create_directory(sauvegarde("dossier"));
   TempDir::writeFile(sauvegarde(".cache"), "");
+  // Every pupil may write here: a link to another file is neither listed nor read.
+  std::filesystem::create_symlink(dossier_ / "secret", sauvegarde("lien"));
+  ASSERT_EQ(::mkfifo(sauvegarde("tube").c_str(), 0600), 0);
   EXPECT_EQ(sauvegardes_.lister().noms, std::vector<std::string>{"grand"});
+  EXPECT_FALSE(sauvegardes_.charger("lien").cle.has_value());
+  EXPECT_FALSE(sauvegardes_.charger("tube").cle.has_value());
 }
 
 }  // namespace
