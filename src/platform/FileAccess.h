@@ -35,15 +35,19 @@ class FileAccess {
   // Reads as `read` does, but refuses a symbolic link: for the files that others may put where
   // the program looks (card packages, saved keys), so that a link never hands over another file.
   virtual FileRead readNoLink(const std::filesystem::path& path, std::size_t maxBytes) = 0;
-  // Replaces the file whole, or leaves it untouched and leaves no temporary file.
+  // Replaces the file whole, or leaves it untouched and leaves no temporary file. A symbolic link
+  // in its place is replaced by the file, never followed.
   virtual FileError replace(const std::filesystem::path& path, const std::string& octets) = 0;
   virtual bool exists(const std::filesystem::path& path) = 0;
+  // The file a chain of symbolic links ends on, whether it exists or not; the path itself when
+  // it is no link. For a file meant to be shared through a link, such as the species base.
+  virtual std::filesystem::path linkTarget(const std::filesystem::path& path) = 0;
   // Moves a file within one disk, replacing the target; the move is all or nothing. Moves and
   // removals reach the disk with the next `flush` or replacement in their folder.
   virtual FileError rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
   virtual FileError remove(const std::filesystem::path& path) = 0;
-  // Lets the program change this file: clears its read-only mode and checks that its folder
-  // accepts new files, which every replacement needs.
+  // Lets the program change this file: clears its read-only mode and checks that its folder (the
+  // folder of the file a link names) accepts new files, which every replacement needs.
   virtual FileError makeWritable(const std::filesystem::path& path) = 0;
   // Creates the folder and its parents when missing.
   virtual FileError createFolders(const std::filesystem::path& path) = 0;

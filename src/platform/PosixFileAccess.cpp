@@ -171,6 +171,19 @@ FileError PosixFileAccess::replaceFile(const std::filesystem::path& path, const 
   return FileError::Aucune;
 }
 
+// A loop of links gives up on the last name reached.
+std::filesystem::path PosixFileAccess::linkTarget(const std::filesystem::path& lien) {
+  constexpr int kMaxLiens = 16;
+  std::filesystem::path path = lien;
+  for (int i = 0; i < kMaxLiens; ++i) {
+    std::error_code erreur;
+    const std::filesystem::path vers = std::filesystem::read_symlink(path, erreur);
+    if (erreur) return path;
+    path = vers.is_absolute() ? vers : path.parent_path() / vers;
+  }
+  return path;
+}
+
 bool PosixFileAccess::exists(const std::filesystem::path& path) {
   struct stat info {};
   return ::stat(path.c_str(), &info) == 0;
@@ -193,7 +206,8 @@ FileError PosixFileAccess::makeWritable(const std::filesystem::path& path) {
   if ((info.st_mode & S_IWUSR) == 0 && ::chmod(path.c_str(), info.st_mode | S_IWUSR) != 0) {
     return fromErrno(errno);
   }
-  const std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
+  const std::filesystem::path cible = linkTarget(path);
+  const std::filesystem::path folder = cible.parent_path().empty() ? "." : cible.parent_path();
   if (::access(path.c_str(), W_OK) != 0 || ::access(folder.c_str(), W_OK) != 0) {
     return fromErrno(errno);
   }

@@ -14,6 +14,7 @@ class PosixFileAccess : public FileAccess {
   FileRead readNoLink(const std::filesystem::path& path, std::size_t maxBytes) override;
   FileError replace(const std::filesystem::path& path, const std::string& octets) override;
   bool exists(const std::filesystem::path& path) override;
+  std::filesystem::path linkTarget(const std::filesystem::path& path) override;
   FileError rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
   FileError remove(const std::filesystem::path& path) override;
   FileError makeWritable(const std::filesystem::path& path) override;

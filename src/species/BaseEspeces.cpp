@@ -43,9 +43,13 @@ void BaseEspeces::ChargerBase(FileAccess& files, const std::filesystem::path& pr
             .substr((k - 1) * RecordCodec::kTailleFiche, RecordCodec::kTailleFiche));
   }
   nbFiches_ = static_cast<std::int16_t>(count);
-  erreurLecture_ = file.erreur == FileError::NonTrouve ? FileError::Aucune : file.erreur;
+  // A link to a base that is not there (a share not mounted) is no fresh installation: nothing
+  // is written there.
+  const bool absente = file.erreur == FileError::NonTrouve &&
+                       files.linkTarget(cheminBase(programDir)) == cheminBase(programDir);
+  erreurLecture_ = absente ? FileError::Aucune : file.erreur;
   // A fresh installation starts with an empty base file, where the folder allows it.
-  if (file.erreur == FileError::NonTrouve) files.replace(cheminBase(programDir), "");
+  if (absente) files.replace(cheminBase(programDir), "");
   surplus_ = file.octets.size() == kTailleMax + RecordCodec::kTailleFiche;
 }
 
@@ -65,7 +69,8 @@ FileError BaseEspeces::EnregBase(FileAccess& files, const std::filesystem::path&
     const RecordCodec::Bytes record = RecordCodec::encode(fiche(k));
     octets.append(record.data(), record.size());
   }
-  return files.replace(cheminBase(programDir), octets);
+  // A base shared through a link is replaced where the link leads, and the link stays.
+  return files.replace(files.linkTarget(cheminBase(programDir)), octets);
 }
 
 }  // namespace sylvenor

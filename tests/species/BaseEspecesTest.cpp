@@ -96,6 +96,29 @@ TEST_F(BaseEspecesTest, ThreeHundredRecordsAreBeyondCapacityButTwoHundredNinetyN
   EXPECT_TRUE(load().surplusNonSauvegarde());
 }
 
+// A school may share one base among installations through a link: the shared file gets the
+// change and the link stays; a link whose file is missing (a share not mounted) is never
+// replaced by an empty base.
+TEST_F(BaseEspecesTest, ABaseReachedThroughALinkIsWrittenWhereItLeads) {
+  TempDir partage;
+  TempDir::writeFile(partage / "base.dat", fileOf(2));
+  std::filesystem::create_directories(baseFile().parent_path());
+  std::filesystem::create_symlink(partage / "base.dat", baseFile());
+  BaseEspeces base = load();
+  ASSERT_EQ(base.NbFiches(), 2);
+  base.ajouter(RecordCodec::decode(recordBytes(3)));
+  ASSERT_EQ(base.EnregBase(files_, dir_.path()), FileError::Aucune);
+  EXPECT_TRUE(std::filesystem::is_symlink(baseFile()));
+  EXPECT_EQ(TempDir::readFile(partage / "base.dat"), fileOf(3));
+
+  std::filesystem::remove(partage / "base.dat");
+  BaseEspeces absente = load();
+  EXPECT_EQ(absente.NbFiches(), 0);
+  EXPECT_NE(absente.EnregBase(files_, dir_.path()), FileError::Aucune);
+  EXPECT_TRUE(std::filesystem::is_symlink(baseFile()));
+  EXPECT_FALSE(std::filesystem::exists(partage / "base.dat"));
+}
+
 TEST_F(BaseEspecesTest, RewriteLengthFollowsTheCount) {
   writeBase(fileOf(10));
   BaseEspeces base = load();
