@@ -15,12 +15,13 @@
 namespace sylvenor {
 namespace {
 
+// A removal's messages have no row of their own for a full disk: it is told with its number.
 const MessageErreurFichier::Textes kOuverture{
     "Les fichiers ne peuvent être supprimés de ce support.\nTraitement interrompu.",
-    "Fichiers en lecture seule.\nTraitement impossible."};
+    "Fichiers en lecture seule.\nTraitement impossible.", std::nullopt};
 const MessageErreurFichier::Textes kSuppression{
     "Les fichiers ne peuvent être supprimés de ce support.\nTraitement interrompu.",
-    "Au moins un fichier est en lecture seule\nTraitement impossible."};
+    "Au moins un fichier est en lecture seule\nTraitement impossible.", std::nullopt};
 
 QString message(FileError erreur, const MessageErreurFichier::Textes& textes) {
   return QString::fromStdString(MessageErreurFichier::texte(erreur, textes));

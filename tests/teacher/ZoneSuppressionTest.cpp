@@ -116,6 +116,12 @@ TEST_F(ZoneSuppressionTest, AFailureHalfWayLeavesTheBaseAndThePicturesAsTheyWere
   EXPECT_EQ(dataFolder(), before);
   EXPECT_EQ(list()->count(), 12);
   EXPECT_EQ(text("LblNbFiches"), "12");
+  // A full disk has no row of its own in the removal's messages: it is told with its number.
+  tick({2});
+  fichiers_.failOn(test::FaultyFileAccess::Operation::Link, 5, FileError::DisquePlein);
+  EXPECT_EQ(clickAnswering("CmdSupprEspece", {Oui}).value(1),
+            "Attention|Erreur non reconnue.\nerreur 61\nTraitement interrompu." + kHint);
+  EXPECT_EQ(dataFolder(), before);
 }
 
 TEST_F(ZoneSuppressionTest, WithoutDeletingPicturesTheRemovedOnesAreKeptAsideAndTheOthersFollow) {
