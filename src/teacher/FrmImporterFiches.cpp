@@ -244,7 +244,8 @@ void FrmImporterFiches::BtnImportSelect_Click() {
   // The folder stays the one chosen while the transfer runs, messages included.
   drive1_->setEnabled(false);
   dir1_->setEnabled(false);
-  const TransfertFiches::Resultat resultat = transferer(indices);
+  std::vector<std::string> sansPhoto;
+  const TransfertFiches::Resultat resultat = transferer(indices, sansPhoto);
   drive1_->setEnabled(true);
   dir1_->setEnabled(true);
   if (!resultat.refus.empty()) {
@@ -256,19 +257,23 @@ void FrmImporterFiches::BtnImportSelect_Click() {
                               texte(TransfertFiches::messageErreur(resultat.erreur)));
     return;
   }
+  // Told once the transfer has ended: a message waiting for the teacher must not keep the data
+  // folder locked, and every pupil's start waiting behind it.
+  for (const std::string& nom : sansPhoto) {
+    FrenchMessageBox::avertir(this, "Information", texte(TransfertFiches::messageSansPhoto(nom)),
+                              QMessageBox::Information);
+  }
   cocher(false);
   FrenchMessageBox::avertir(this, "Information", "fin de traitement des données",
                             QMessageBox::Information);
   remplirBarre(0);
 }
 
-TransfertFiches::Resultat FrmImporterFiches::transferer(const std::vector<int>& indices) {
+TransfertFiches::Resultat FrmImporterFiches::transferer(const std::vector<int>& indices,
+                                                        std::vector<std::string>& sansPhoto) {
   const int pas = kLargeurBarre / static_cast<int>(indices.size());
   TransfertFiches::Suivi suivi;
-  suivi.sansPhoto = [this](const std::string& nom) {
-    FrenchMessageBox::avertir(this, "Information", texte(TransfertFiches::messageSansPhoto(nom)),
-                              QMessageBox::Information);
-  };
+  suivi.sansPhoto = [&sansPhoto](const std::string& nom) { sansPhoto.push_back(nom); };
   suivi.carteFaite = [this, pas] { remplirBarre(pourcent_->width() + pas); };
   TransfertFiches transfert(programme_.fichiers(), programme_.dossier());
   if (mode_ == Mode::Importer) {

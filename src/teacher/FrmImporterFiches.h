@@ -43,7 +43,9 @@ class FrmImporterFiches : public QDialog {
   void BtnNewfiches_Click();
   void cocher(bool coche);
   void BtnImportSelect_Click();
-  TransfertFiches::Resultat transferer(const std::vector<int>& cochees);
+  // The cards without a photograph are named in `sansPhoto`.
+  TransfertFiches::Resultat transferer(const std::vector<int>& cochees,
+                                       std::vector<std::string>& sansPhoto);
   std::filesystem::path dossierChoisi() const;
   std::vector<int> cochees() const;
   void remplirBarre(int largeur);

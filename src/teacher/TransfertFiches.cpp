@@ -73,11 +73,14 @@ FileError TransfertFiches::copierImages(const std::filesystem::path& photo,
   }
   std::optional<FileRead> source = lireImage(photo);
   if (!source) {
-    source = fichiers_.read(ImagesEspece::photo(dossier_, 0), kTailleMaxImage);
     if (suivi.sansPhoto) suivi.sansPhoto(nom);
+    // Without its placeholder either, the card goes without a photograph.
+    source = lireImage(ImagesEspece::photo(dossier_, 0));
   }
-  if (const FileError erreur = copier(*source, cible); erreur != FileError::Aucune) return erreur;
-  copies_.push_back(cible);
+  if (source) {
+    if (const FileError erreur = copier(*source, cible); erreur != FileError::Aucune) return erreur;
+    copies_.push_back(cible);
+  }
   const std::optional<FileRead> agrandie = lireImage(grande);
   if (!agrandie) return FileError::Aucune;
   const FileError erreur = copier(*agrandie, cibleGrande);

@@ -16,6 +16,7 @@ void MessageAnswers::poll() {
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
   if (box == nullptr || !box->isVisible()) return;
   vus << box->windowTitle() + "|" + box->text();
+  if (avant) avant(*box);
   QAbstractButton* button = nullptr;
   if (!answers_.empty()) {
     button = box->button(answers_.front());

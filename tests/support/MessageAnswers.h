@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 class QTimer;
 
@@ -19,6 +20,8 @@ class MessageAnswers : public QObject {
   explicit MessageAnswers(std::deque<QMessageBox::StandardButton> answers = {});
 
   QStringList vus;
+  // Looks at each box before it is answered.
+  std::function<void(QMessageBox&)> avant;
 
  private:
   void poll();

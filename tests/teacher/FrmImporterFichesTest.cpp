@@ -1,3 +1,7 @@
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QFileSystemModel>
 #include <QListWidget>
@@ -85,6 +89,31 @@ TEST_F(FrmImporterFichesTest, ATeacherExportsCardsAndImportsThemBack) {
   EXPECT_EQ(picture("6.jpg"), "photo Espèce 3");
   EXPECT_EQ(picture("6grand.jpg"), "grande Espèce 3");
   EXPECT_EQ(text("LblNumFiche"), "006");
+}
+
+// While the teacher reads a message, no pupil's start waits behind the data folder's lock.
+TEST_F(FrmImporterFichesTest, NoLockIsHeldWhileAMessageWaitsForTheTeacher) {
+  echanger("BtnExporter", [this](QWidget& fenetre) {
+    choisir(fenetre, paquet_.path());
+    click(fenetre, "BtnSelectAll");
+    click(fenetre, "BtnImportSelect");
+  });
+  std::filesystem::remove(paquet_ / "2.jpg");
+  std::vector<bool> libre;
+  MessageAnswers reponses;
+  reponses.avant = [this, &libre](QMessageBox&) {
+    const int fd = ::open((dossier_ / "data" / ".verrou").c_str(), O_RDONLY | O_CLOEXEC);
+    libre.push_back(fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0);
+    if (fd >= 0) ::close(fd);
+  };
+  echanger("BtnImporter", [this](QWidget& fenetre) {
+    choisir(fenetre, paquet_.path());
+    liste(fenetre)->item(1)->setCheckState(Qt::Checked);
+    click(fenetre, "BtnImportSelect");
+  });
+  EXPECT_EQ(reponses.vus.value(0),
+            "Information|Il n'y a pas de photo pour \n\nEspèce 2" + QString(42, ' ') + ".");
+  EXPECT_EQ(libre, (std::vector<bool>{true, true}));
 }
 
 }  // namespace
