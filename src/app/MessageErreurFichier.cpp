@@ -3,6 +3,7 @@
 namespace sylvenor {
 
 std::string MessageErreurFichier::texte(FileError erreur, const Textes& textes) {
+  if (erreur == FileError::ChangeeAilleurs) return std::string(kBaseChangee);
   std::string premiere;
   switch (erreur) {
     case FileError::NonTrouve:

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/FileError.h"
 
@@ -18,6 +19,12 @@ class MessageErreurFichier {
     std::optional<std::string> disquePlein = "Disque(tte) plein(e).\nTraitement impossible";
     std::string indice = "Vérifiez que le logiciel n'est pas lancé depuis un CD-ROM.";
   };
+
+  // What the teacher is told when another copy of the program changed the cards meanwhile.
+  static constexpr std::string_view kBaseChangee =
+      "Les fiches ont été modifiées par le logiciel ouvert sur un autre poste (ou une autre "
+      "session)\npendant que vous travailliez.\n\nElles viennent d'être relues : refaites votre "
+      "modification sur les fiches à jour.";
 
   static std::string texte(FileError erreur, const Textes& textes);
 };

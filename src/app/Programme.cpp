@@ -7,4 +7,10 @@ namespace sylvenor {
 Programme::Programme(std::filesystem::path dossier, Services services)
     : dossier_(std::move(dossier)), services_(services), reglages_(services.reglages) {}
 
+bool Programme::rafraichirBase() {
+  if (base_.inchangee(services_.fichiers, dossier_)) return false;
+  relireBase();
+  return true;
+}
+
 }  // namespace sylvenor

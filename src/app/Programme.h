@@ -33,6 +33,10 @@ class Programme {
 
   const std::filesystem::path& dossier() const { return dossier_; }
   BaseEspeces& base() { return base_; }
+  // Reads the species base from its file again.
+  void relireBase() { base_.ChargerBase(services_.fichiers, dossier_); }
+  // Reads it again when another copy of the program changed the file since; true then.
+  bool rafraichirBase();
   Reglages& reglages() { return reglages_; }
   FileAccess& fichiers() { return services_.fichiers; }
   SessionControl& session() { return services_.session; }

@@ -178,7 +178,18 @@ void Splashscreen::BtnEleve_Click() {
   setHauteur(kHauteurDeployee);
 }
 
+// A pupil sees the cards as they are now, when a teacher on another computer changed them;
+// never under a key still running or the teacher's own open screen.
+void Splashscreen::relireFiches() {
+  if (frmProf_->isVisible() || frm2_ || frm3_ || cleNavigateur_) return;
+  if (!programme_.rafraichirBase() || !frm4_) return;
+  // The browser lists the cards it was opened on: a new one lists them as they are.
+  frm4_->close();
+  frm4_ = nullptr;
+}
+
 void Splashscreen::Command1_Click() {
+  relireFiches();
   if (!frm4_) {
     frm4_ = new Form4(programme_, *frmTemp_,
                       [this](std::int16_t numero) { classerDepuisNavigateur(numero); });
@@ -224,6 +235,7 @@ void Splashscreen::ouvrirCle(QPointer<FrmCle>& cle, const ProfilCle& profil) {
     cle->ramener();
     return;
   }
+  relireFiches();
   // One key run at a time: the exercise records the species on screen in one place.
   for (FrmCle* autre : {frm2_.data(), frm3_.data()}) {
     if (autre == nullptr || !autre->enCours()) continue;

@@ -58,6 +58,7 @@ class Splashscreen : public QWidget {
   void BtnProfesseur_Click();
   void Command6_Click();
   void BtnQuit_Click();
+  void relireFiches();
   void Command1_Click();
   void Command2_Click();
   void classerDepuisNavigateur(std::int16_t numero);

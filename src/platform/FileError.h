@@ -10,6 +10,9 @@ enum class FileError {
   AccesRefuse = 75,
   CheminIntrouvable = 76,  // the folder itself is missing
   Autre = 1,
+  // The base file is no longer the one this copy of the program read: another copy, on this
+  // computer or another, changed it since.
+  ChangeeAilleurs = 2,
 };
 
 }  // namespace sylvenor

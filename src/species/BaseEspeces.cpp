@@ -33,8 +33,8 @@ void BaseEspeces::setNbFiches(std::int16_t count) {
 
 void BaseEspeces::ChargerBase(FileAccess& files, const std::filesystem::path& programDir) {
   nbFiches_ = 0;
-  // One card more than the table holds tells whether the file has cards beyond it.
-  const FileRead file = files.read(cheminBase(programDir), kTailleMax + RecordCodec::kTailleFiche);
+  const FileRead file = lire(files, programDir);
+  lu_ = file.octets;
   const std::size_t complete = std::min<std::size_t>(file.octets.size(), kTailleMax);
   const std::size_t count = complete / RecordCodec::kTailleFiche;
   for (std::size_t k = 1; k <= count; ++k) {
@@ -56,6 +56,7 @@ void BaseEspeces::ChargerBase(FileAccess& files, const std::filesystem::path& pr
 FileError BaseEspeces::EnregBase(FileAccess& files, const std::filesystem::path& programDir) {
   // A base that exists but could not be read is never overwritten by the empty table.
   if (erreurLecture_ != FileError::Aucune) return erreurLecture_;
+  if (!inchangee(files, programDir)) return FileError::ChangeeAilleurs;
   if (surplus_) {
     const FileRead former = files.read(cheminBase(programDir), SIZE_MAX);
     if (former.erreur != FileError::Aucune) return former.erreur;
@@ -70,7 +71,20 @@ FileError BaseEspeces::EnregBase(FileAccess& files, const std::filesystem::path&
     octets.append(record.data(), record.size());
   }
   // A base shared through a link is replaced where the link leads, and the link stays.
-  return files.replace(files.linkTarget(cheminBase(programDir)), octets);
+  const FileError erreur = files.replace(files.linkTarget(cheminBase(programDir)), octets);
+  if (erreur == FileError::Aucune) lu_ = octets;
+  return erreur;
+}
+
+bool BaseEspeces::inchangee(FileAccess& files, const std::filesystem::path& programDir) const {
+  const FileRead file = lire(files, programDir);
+  return file.octets == lu_ &&
+         (file.erreur == FileError::Aucune || file.erreur == FileError::NonTrouve);
+}
+
+// One card more than the table holds tells whether the file has cards beyond it.
+FileRead BaseEspeces::lire(FileAccess& files, const std::filesystem::path& programDir) {
+  return files.read(cheminBase(programDir), kTailleMax + RecordCodec::kTailleFiche);
 }
 
 }  // namespace sylvenor

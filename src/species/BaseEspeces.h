@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 #include "platform/FileAccess.h"
 #include "species/FicheEspece.h"
@@ -31,17 +32,24 @@ class BaseEspeces {
   // unreadable one is then never rewritten.
   void ChargerBase(FileAccess& files, const std::filesystem::path& programDir);
   // Rewrites the file whole from slots 1 to NbFiches, atomically. When the file had more cards
-  // than the table holds, the former file is first kept beside it.
+  // than the table holds, the former file is first kept beside it. A file that another copy of
+  // the program changed since this table was read is never written over: ChangeeAilleurs. Call
+  // it with the data folder locked, so that no other copy writes between the check and the write.
   FileError EnregBase(FileAccess& files, const std::filesystem::path& programDir);
+  // Whether the file still holds what this table read or last wrote.
+  bool inchangee(FileAccess& files, const std::filesystem::path& programDir) const;
 
   // True until the first rewrite when the loaded file held cards beyond the capacity.
   bool surplusNonSauvegarde() const { return surplus_; }
 
  private:
+  static FileRead lire(FileAccess& files, const std::filesystem::path& programDir);
+
   std::array<FicheEspece, kNbEmplacements> fiches_{};
   std::int16_t nbFiches_ = 0;
   bool surplus_ = false;
   FileError erreurLecture_ = FileError::Aucune;
+  std::string lu_;  // the file's bytes as read or last written
 };
 
 }  // namespace sylvenor

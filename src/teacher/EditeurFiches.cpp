@@ -1,5 +1,7 @@
 #include "teacher/EditeurFiches.h"
 
+#include "species/ImagesEspece.h"
+
 namespace sylvenor {
 
 void EditeurFiches::montrer(std::int16_t n) {
@@ -24,12 +26,19 @@ void EditeurFiches::oublier() {
   if (numero_ > base_.NbFiches()) numero_ = base_.NbFiches();
 }
 
+void EditeurFiches::relue() {
+  etat_ = Etat::Repos;
+  montrer(numero_);
+}
+
 FileError EditeurFiches::enregistrer(const SaisieFiche& saisie, FileAccess& files,
                                      const std::filesystem::path& programDir) {
   if (numero_ < 1) return FileError::NonTrouve;
   FicheEspece& slot = base_.fiche(numero_);
   const FicheEspece avant = slot;
   slot = saisie.fiche();
+  // No other copy writes between the check that the base is still the one read and the write.
+  const auto verrou = files.lockFolder(ImagesEspece::dossierData(programDir));
   const FileError erreur = base_.EnregBase(files, programDir);
   if (erreur != FileError::Aucune) {
     slot = avant;

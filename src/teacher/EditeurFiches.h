@@ -30,6 +30,9 @@ class EditeurFiches {
   bool nouvelle();
   // The edits on screen are dropped; a new card gives its slot back.
   void oublier();
+  // The base was read again from the file: nothing is being edited any more, and the card with
+  // the same number, or the last one, is shown.
+  void relue();
   // Writes the card on screen to its own slot and rewrites the base file. On failure the table
   // is as before and the editor keeps the edits pending.
   FileError enregistrer(const SaisieFiche& saisie, FileAccess& files,

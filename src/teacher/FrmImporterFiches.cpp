@@ -252,6 +252,7 @@ void FrmImporterFiches::BtnImportSelect_Click() {
     FrenchMessageBox::avertir(this, "Attention", texte(resultat.refus));
     return;
   }
+  if (resultat.erreur == FileError::ChangeeAilleurs) programme_.relireBase();
   if (resultat.erreur != FileError::Aucune) {
     FrenchMessageBox::avertir(this, "Attention",
                               texte(TransfertFiches::messageErreur(resultat.erreur)));

@@ -414,6 +414,11 @@ bool ZoneFiches::ecrire() {
   const SaisieFiche card = saisie();
   if (refuser(card)) return false;
   const FileError erreur = editeur_.enregistrer(card, programme_.fichiers(), programme_.dossier());
+  if (erreur == FileError::ChangeeAilleurs) {
+    relire();
+    FrenchMessageBox::avertir(this, "Attention", messageFichier(erreur));
+    return false;
+  }
   if (erreur != FileError::Aucune) {
     FrenchMessageBox::avertir(this, "Attention", messageFichier(erreur));
     return false;
@@ -425,6 +430,16 @@ bool ZoneFiches::ecrire() {
   compteChange_();
   remplirListe();
   return true;
+}
+
+// Another copy of the program changed the cards: the zone shows them as they are now.
+void ZoneFiches::relire() {
+  programme_.relireBase();
+  editeur_.relue();
+  compteChange_();
+  remplirListe();
+  placerScroll(editeur_.numero());
+  LireFiche(editeur_.numero());
 }
 
 void ZoneFiches::Scroll_Change(int position) {

@@ -60,6 +60,7 @@ class ZoneFiches : public QWidget {
   bool regler(const QString& question, const QString& title);
   bool refuser(const SaisieFiche& card);
   bool ecrire();
+  void relire();
 
   void Scroll_Change(int position);
   void CmbListeEsp_Click(int index);

@@ -130,6 +130,7 @@ void ZoneSuppression::CmdSupprEspece_Click() {
     pourcent_->repaint();
   });
   pourcent_->hide();
+  if (erreur == FileError::ChangeeAilleurs) programme_.relireBase();
   if (erreur != FileError::Aucune) {
     afficherErreur(message(erreur, kSuppression));
   } else {
