@@ -11,8 +11,11 @@ void CrashRecovery::run(FileAccess& files, const std::filesystem::path& programD
   const std::unique_ptr<FolderLock> verrou =
       files.lockFolder(ImagesEspece::dossierData(programDir));
   SuppressionEspeces::reprendre(files, programDir);
-  TransfertFiches::nettoyer(files, programDir);
+  TransfertFiches::reprendre(files, programDir);
   files.removeLeftovers(ImagesEspece::dossierData(programDir));
+  // A key save cut short leaves its temporary file: a save running now in another copy would
+  // then fail and say so, but never lose a key already saved.
+  files.removeLeftovers(programDir / "sauvegardes");
 }
 
 }  // namespace sylvenor

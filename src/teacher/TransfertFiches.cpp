@@ -6,6 +6,7 @@
 #include "species/Cp1252.h"
 #include "species/ImagesEspece.h"
 #include "species/RecordCodec.h"
+#include "teacher/PlanImport.h"
 #include "teacher/SuppressionEspeces.h"
 
 namespace sylvenor {
@@ -140,6 +141,8 @@ TransfertFiches::Resultat TransfertFiches::importer(
       avant != FileError::Aucune) {
     return {avant, {}};
   }
+  reprendre(fichiers_, dossier_);
+  if (!base.inchangee(fichiers_, dossier_)) return {FileError::ChangeeAilleurs, {}};
   const std::filesystem::path fichierBase = BaseEspeces::cheminBase(dossier_);
   if (fichiers_.exists(fichierBase)) {
     if (const FileError erreur = fichiers_.makeWritable(fichierBase); erreur != FileError::Aucune) {
@@ -148,7 +151,10 @@ TransfertFiches::Resultat TransfertFiches::importer(
   }
   // The cards go into a copy of the table, which replaces it once everything is written.
   BaseEspeces nouvelle = base;
-  FileError erreur = FileError::Aucune;
+  const auto nombre = static_cast<int>(choisies.size());
+  FileError erreur =
+      PlanImport::ecrire(fichiers_, dossier_, avant + 1, avant + nombre,
+                         static_cast<std::size_t>(avant + nombre) * RecordCodec::kTailleFiche);
   for (std::size_t i = 0; i < choisies.size() && erreur == FileError::Aucune; ++i) {
     const PaquetFiches::Carte& carte = choisies[i];
     const int numero = avant + static_cast<int>(i) + 1;
@@ -161,7 +167,10 @@ TransfertFiches::Resultat TransfertFiches::importer(
   if (erreur == FileError::Aucune) erreur = fichiers_.flush(ImagesEspece::dossierData(dossier_));
   if (erreur == FileError::Aucune) erreur = nouvelle.EnregBase(fichiers_, dossier_);
   if (erreur == FileError::Aucune) base = nouvelle;
-  return terminer(erreur);
+  Resultat resultat = terminer(erreur);
+  // Once the copies are gone or the base names them, the plan has done its work.
+  PlanImport::effacer(fichiers_, dossier_);
+  return resultat;
 }
 
 TransfertFiches::Resultat TransfertFiches::exporter(const BaseEspeces& base,
@@ -194,8 +203,9 @@ std::filesystem::path TransfertFiches::dossierEcart(const std::filesystem::path&
   return dossier / ".avant";
 }
 
-void TransfertFiches::nettoyer(FileAccess& fichiers,
-                               const std::filesystem::path& dossierProgramme) {
+void TransfertFiches::reprendre(FileAccess& fichiers,
+                                const std::filesystem::path& dossierProgramme) {
+  PlanImport::reprendre(fichiers, dossierProgramme);
   fichiers.removeFolder(dossierEcart(ImagesEspece::dossierData(dossierProgramme)));
 }
 

@@ -42,9 +42,9 @@ class TransfertFiches {
   static std::vector<bool> nouvelles(const std::vector<PaquetFiches::Carte>& cartes,
                                      const BaseEspeces& base);
   static std::string messageErreur(FileError erreur);
-  // Removes the pictures that an import cut short by a crash had moved aside: whether or not
-  // the base was rewritten, no card uses them.
-  static void nettoyer(FileAccess& fichiers, const std::filesystem::path& dossierProgramme);
+  // Finishes an import cut short by a crash: the pictures it had copied go unless the base names
+  // them, and those it had moved aside go anyway (no card uses them). With the data folder locked.
+  static void reprendre(FileAccess& fichiers, const std::filesystem::path& dossierProgramme);
   static std::string messageSansPhoto(const std::string& nom);
 
  private:

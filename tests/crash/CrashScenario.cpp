@@ -1,5 +1,7 @@
 #include "crash/CrashScenario.h"
 
+#include <algorithm>
+
 #include "platform/PosixFileAccess.h"
 #include "species/BaseEspeces.h"
 #include "species/ImagesEspece.h"
@@ -106,28 +108,15 @@ FileError CrashScenario::run(Operation operation, const fs::path& root, FileAcce
 
 CrashScenario::View CrashScenario::view(const fs::path& root) {
   const fs::path dir = programme(root);
-  const fs::path data = ImagesEspece::dossierData(dir);
   View view;
-  add(view, BaseEspeces::cheminBase(dir), "base.dat");
-  const std::size_t cards = view["base.dat"].size() / RecordCodec::kTailleFiche;
-  for (int n = 0; n <= static_cast<int>(cards); ++n) {
-    for (const fs::path& picture :
-         {ImagesEspece::photo(dir, n), ImagesEspece::photoAgrandie(dir, n)}) {
-      add(view, picture, picture.filename().string());
-    }
-  }
-  for (const auto& entry : fs::directory_iterator(data)) {
-    const std::string file = entry.path().filename();
+  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+    if (entry.is_directory()) continue;
+    const fs::path chemin = fs::relative(entry.path(), dir);
     // The lock file is the program's own, present or not.
-    if (file.front() == '.' && file != PosixFileAccess::kVerrou) view[file] = "(caché)";
-  }
-  for (const fs::path& folder :
-       {data / SuppressionEspeces::kDossierRetirees, dir / "sauvegardes"}) {
-    if (!fs::exists(folder)) continue;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-      const std::string file = entry.path().filename();
-      if (file.front() != '.') add(view, entry.path(), folder.filename() / file);
-    }
+    if (chemin.filename() == PosixFileAccess::kVerrou) continue;
+    const bool cache = std::ranges::any_of(
+        chemin, [](const fs::path& partie) { return partie.string().front() == '.'; });
+    view[chemin.string()] = cache ? "(caché)" : TempDir::readFile(entry.path());
   }
   return view;
 }

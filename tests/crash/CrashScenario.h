@@ -19,8 +19,8 @@ class CrashScenario {
   static FileError run(Operation operation, const std::filesystem::path& root, FileAccess& files);
   static const char* name(Operation operation);
 
-  // What a user can see of the installation: the base file, the pictures of its cards, the
-  // pictures kept aside, the saved keys, and any hidden file left in the data folder.
+  // Every file of the installation, its data and its saved keys: the base file, every picture
+  // whatever its number, the pictures kept aside, the saved keys; a hidden file is named only.
   using View = std::map<std::string, std::string>;
   static View view(const std::filesystem::path& root);
   // Every file under `root`, hidden ones included.
