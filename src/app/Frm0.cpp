@@ -23,4 +23,13 @@ Frm0::Frm0(const QPixmap& picture) {
 
 Frm0::~Frm0() { QApplication::restoreOverrideCursor(); }
 
+void Frm0::attendreProfesseur() {
+  findChild<QLabel*>("Label1")->setText(
+      "Chargement en cours...\nLe professeur modifie les fiches sur un autre poste :\n"
+      "le logiciel s'ouvrira dès qu'il aura fini.");
+  adjustSize();
+  repaint();
+  QApplication::processEvents();
+}
+
 }  // namespace sylvenor

@@ -12,6 +12,9 @@ class Frm0 : public QWidget {
  public:
   explicit Frm0(const QPixmap& picture);
   ~Frm0() override;
+
+  // Says why the start waits: a teacher's change on another computer must end first.
+  void attendreProfesseur();
 };
 
 }  // namespace sylvenor

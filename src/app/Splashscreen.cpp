@@ -59,7 +59,8 @@ void Splashscreen::Form_Load() {
   QApplication::processEvents();
   frmProf_ = std::make_unique<FrmProf>(programme_, *frmTemp_);
   frmDemanderNumEsp_ = std::make_unique<FrmDemanderNumEsp>(programme_.base());
-  CrashRecovery::run(programme_.fichiers(), programme_.dossier());
+  CrashRecovery::run(programme_.fichiers(), programme_.dossier(),
+                     [&notice] { notice->attendreProfesseur(); });
   programme_.base().ChargerBase(programme_.fichiers(), programme_.dossier());
 }
 

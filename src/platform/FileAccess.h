@@ -71,6 +71,8 @@ class FileAccess {
   // Waits until no other copy of the program changes the folder, then holds it. A folder that
   // cannot be locked (read-only media) gives no lock: nothing there can change anyway.
   virtual std::unique_ptr<FolderLock> lockFolder(const std::filesystem::path& folder) = 0;
+  // Whether another copy of the program holds the folder now, so that a wait can be explained.
+  virtual bool folderBusy(const std::filesystem::path& folder) = 0;
 };
 
 }  // namespace sylvenor

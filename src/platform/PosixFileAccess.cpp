@@ -272,6 +272,13 @@ std::unique_ptr<FolderLock> PosixFileAccess::lockFolder(const std::filesystem::p
   return std::make_unique<FlockFolderLock>(fd);
 }
 
+bool PosixFileAccess::folderBusy(const std::filesystem::path& folder) {
+  FileDescriptor fd(::open((folder / kVerrou).c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) return false;
+  // Closing the descriptor lets the lock go again at once.
+  return ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+}
+
 FileError PosixFileAccess::removeFolder(const std::filesystem::path& path) {
   std::error_code error;
   std::filesystem::remove_all(path, error);

@@ -26,6 +26,7 @@ class PosixFileAccess : public FileAccess {
   FileError removeFolder(const std::filesystem::path& path) override;
   void removeLeftovers(const std::filesystem::path& folder) override;
   std::unique_ptr<FolderLock> lockFolder(const std::filesystem::path& folder) override;
+  bool folderBusy(const std::filesystem::path& folder) override;
 
   // The hidden file that the folder lock is taken on.
   static constexpr const char* kVerrou = ".verrou";

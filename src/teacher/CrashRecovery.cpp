@@ -6,8 +6,10 @@
 
 namespace sylvenor {
 
-void CrashRecovery::run(FileAccess& files, const std::filesystem::path& programDir) {
+void CrashRecovery::run(FileAccess& files, const std::filesystem::path& programDir,
+                        const std::function<void()>& attente) {
   // Another copy of the program may be in the middle of a change: it finishes first.
+  if (attente && files.folderBusy(ImagesEspece::dossierData(programDir))) attente();
   const std::unique_ptr<FolderLock> verrou =
       files.lockFolder(ImagesEspece::dossierData(programDir));
   SuppressionEspeces::reprendre(files, programDir);

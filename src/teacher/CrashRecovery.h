@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 #include "platform/FileAccess.h"
 
@@ -11,7 +12,10 @@ namespace sylvenor {
 // interrupted import or file replacement go.
 class CrashRecovery {
  public:
-  static void run(FileAccess& files, const std::filesystem::path& programDir);
+  // `attente` is called first when another copy is changing the data folder, so that the wait
+  // can be explained.
+  static void run(FileAccess& files, const std::filesystem::path& programDir,
+                  const std::function<void()>& attente = {});
 };
 
 }  // namespace sylvenor

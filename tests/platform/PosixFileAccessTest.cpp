@@ -111,8 +111,11 @@ TEST(PosixFileAccess, AFolderLockKeepsOtherProcessesOut) {
     const std::unique_ptr<FolderLock> held = files.lockFolder(dir.path());
     ASSERT_NE(held, nullptr);
     EXPECT_FALSE(tryLock());
+    // A start waiting behind the lock can say why.
+    EXPECT_TRUE(files.folderBusy(dir.path()));
   }
   EXPECT_TRUE(tryLock());
+  EXPECT_FALSE(files.folderBusy(dir.path()));
 }
 
 }  // namespace
