@@ -22,9 +22,8 @@ class MessageErreurFichier {
 
   // What the teacher is told when another copy of the program changed the cards meanwhile.
   static constexpr std::string_view kBaseChangee =
-      "Les fiches ont été modifiées par le logiciel ouvert sur un autre poste (ou une autre "
-      "session)\npendant que vous travailliez.\n\nElles viennent d'être relues : refaites votre "
-      "modification sur les fiches à jour.";
+      "Les fiches ont été modifiées depuis un autre poste pendant que vous travailliez.\n\n"
+      "Elles viennent d'être relues : refaites votre modification sur les fiches à jour.";
 
   static std::string texte(FileError erreur, const Textes& textes);
 };

@@ -226,6 +226,8 @@ QWidget* ZoneFiches::construireBoutons(const FrmTemp& pictures) {
   spyNew_->setObjectName("SpyNew");
   for (QLabel* spy : {spyEnreg_, spyNew_}) {
     spy->setStyleSheet(kAvertissement);
+    // A badge as tall as its text, not as the buttons beside it.
+    spy->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     spy->hide();
   }
   btnNouveau_ =
