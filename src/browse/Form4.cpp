@@ -18,6 +18,7 @@
 #include "platform/PictureLoader.h"
 #include "platform/Twips.h"
 #include "species/ImagesEspece.h"
+#include "species/SpeciesCodes.h"
 
 namespace sylvenor {
 namespace {
@@ -36,11 +37,6 @@ constexpr int kHauteurLigne = 330;
 
 constexpr std::array<const char*, 3> kTypes = {"Tous les êtres vivants", "Tous les animaux",
                                                "Tous les végétaux"};
-constexpr std::array<const char*, 6> kRubriquesAnimal = {
-    "MILIEU DE VIE: ", "NOURRITURE: ", "VERTEBRES: ",
-    "DEPLACEMENT: ",   "MEMBRES: ",    "RESPIRATION: "};
-constexpr std::array<const char*, 6> kRubriquesVegetal = {
-    "FLEURS: ", "GRAINES: ", "FRUITS: ", "RACINES: ", "LIEU DE VIE: ", "Autres infos: "};
 
 }  // namespace
 
@@ -233,9 +229,11 @@ void Form4::afficher(const Choix& choix) {
   icoLoupe_->setVisible(agrandie);
   icoLoupe_->setEnabled(agrandie);
   lblNom_->setText("  " + QString::fromStdString(fiche.Nom));
-  const auto& rubriques = fiche.Vegetal == 0 ? kRubriquesAnimal : kRubriquesVegetal;
+  const RubriquesFiche& entetes = rubriques(fiche.Vegetal);
   for (std::size_t i = 0; i < lblInfo_.size(); ++i) {
-    lblInfo_[i]->setText(QString::fromUtf8(rubriques[i]) + QString::fromStdString(fiche.Info[i]));
+    lblInfo_[i]->setText(
+        QString::fromUtf8(entetes[i].data(), static_cast<qsizetype>(entetes[i].size())) +
+        QString::fromStdString(fiche.Info[i]));
   }
   btnGo_->setEnabled(true);
 }

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "species/Blancs.h"
+#include "species/SpeciesCodes.h"
 
 namespace sylvenor {
 namespace {
@@ -58,9 +59,9 @@ std::vector<EspeceListee> ListeNavigateur::construire(const BaseEspeces& base, i
 bool ListeNavigateur::retenue(const FicheEspece& fiche, int type) {
   switch (type) {
     case kAnimaux:
-      return fiche.Vegetal == 0;
+      return fiche.Vegetal == kAnimal;
     case kVegetaux:
-      return fiche.Vegetal == -1;
+      return fiche.Vegetal == kVegetal;
     default:
       return true;
   }

@@ -39,11 +39,13 @@ FicheInfo::FicheInfo(int largeur, QWidget* parent) : QFrame(parent) {
   }
 }
 
-void FicheInfo::montrer(const std::string& nom, const std::array<std::string, 6>& rubriques,
+void FicheInfo::montrer(const std::string& nom, const RubriquesFiche& rubriques,
                         const std::array<std::string, 6>& lignes) {
   lblNom_->setText("  " + depuisUtf8(nom));
   for (std::size_t i = 0; i < lblInfo_.size(); ++i) {
-    lblInfo_[i]->setText(depuisUtf8(rubriques[i]) + depuisUtf8(lignes[i]));
+    lblInfo_[i]->setText(
+        QString::fromUtf8(rubriques[i].data(), static_cast<qsizetype>(rubriques[i].size())) +
+        depuisUtf8(lignes[i]));
   }
   layout()->activate();
   setFixedHeight(heightForWidth(width()));

@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "species/SpeciesCodes.h"
+
 class QLabel;
 
 namespace sylvenor {
@@ -17,7 +19,7 @@ class FicheInfo : public QFrame {
  public:
   FicheInfo(int largeur, QWidget* parent);
 
-  void montrer(const std::string& nom, const std::array<std::string, 6>& rubriques,
+  void montrer(const std::string& nom, const RubriquesFiche& rubriques,
                const std::array<std::string, 6>& lignes);
   QLabel* nom() const { return lblNom_; }
   QLabel* ligne(std::size_t index) const { return lblInfo_.at(index); }

@@ -359,7 +359,7 @@ void FrmCle::afficher(std::int16_t numero) {
   imgEspece_->setPixmap(PictureLoader::pourAffichage(
       ImagesEspece::photo(programme_.dossier(), numero), imgEspece_->size(), devicePixelRatioF(),
       ImagesEspece::photo(programme_.dossier(), 0)));
-  frmInfo_->montrer(fiche.Nom, profil_.prefixes, fiche.Info);
+  frmInfo_->montrer(fiche.Nom, rubriques(profil_.vegetal), fiche.Info);
   icoLoupe_->setVisible(
       programme_.fichiers().exists(ImagesEspece::photoAgrandie(programme_.dossier(), numero)));
 }

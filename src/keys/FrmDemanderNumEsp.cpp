@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "species/BaseEspeces.h"
+#include "species/SpeciesCodes.h"
 
 namespace sylvenor {
 namespace {
@@ -101,7 +102,7 @@ void FrmDemanderNumEsp::Scroll_Change(int position) {
   lblNumEsp_->setNum(position);
   const FicheEspece& fiche = base_.fiche(position);
   lblNomEsp_->setText(QString::fromStdString(fiche.Nom));
-  const bool animal = fiche.Vegetal == 0;
+  const bool animal = fiche.Vegetal == kAnimal;
   lblTypeEsp_->setText(animal ? "Animal" : "Vegetal");
   colorer(*lblTypeEsp_, animal ? QColor(255, 128, 128) : QColor(192, 255, 192));
 }

@@ -6,10 +6,6 @@ namespace sylvenor {
 
 namespace {
 
-const std::array<std::string, 6> kPrefixesAnimaux = {
-    "MILIEU DE VIE: ", "NOURRITURE: ", "VERTEBRES: ",
-    "DEPLACEMENT: ",   "MEMBRES: ",    "RESPIRATION: "};
-
 ProfilCle construireAnimal() {
   ProfilCle profil{
       "Frm2",
@@ -17,8 +13,7 @@ ProfilCle construireAnimal() {
       "Peux-tu classer cet animal ?",
       "Label3",
       "frm2.jpg",
-      0,
-      kPrefixesAnimaux,
+      kAnimal,
       {255, 192, 192},
       true,
       "Il n'y a aucun animal à classer pour le moment. Demande à ton professeur d'ajouter des "
@@ -35,7 +30,6 @@ ProfilCle construireInvertebre() {
   profil.question = "Peux-tu classer cet animal ?";
   profil.nomAides = "Interrogation";
   profil.suffixeAide = "frm2b.jpg";
-  profil.prefixes = kPrefixesAnimaux;
   profil.couleur = {255, 192, 192};
   profil.definition = &ClesDichotomiques::invertebre();
   profil.continuation = true;
@@ -49,9 +43,7 @@ ProfilCle construireVegetal() {
   profil.question = "Peux-tu classer cette plante ?";
   profil.nomAides = "Interrogation";
   profil.suffixeAide = "frm3.jpg";
-  profil.vegetal = -1;
-  profil.prefixes = {
-      "FLEURS: ", "GRAINES: ", "FRUITS: ", "RACINES: ", "LIEU DE VIE: ", "Autres infos: "};
+  profil.vegetal = kVegetal;
   profil.couleur = {0, 192, 0};
   profil.aucuneEspece =
       "Il n'y a aucune plante à classer pour le moment. Demande à ton professeur d'ajouter des "

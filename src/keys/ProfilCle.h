@@ -5,6 +5,7 @@
 #include <string>
 
 #include "keys/DefinitionCle.h"
+#include "species/SpeciesCodes.h"
 
 namespace sylvenor {
 
@@ -15,8 +16,7 @@ struct ProfilCle {
   std::string question;
   std::string nomAides;     // name of the help label array
   std::string suffixeAide;  // help picture i is aide/<i><suffix>
-  std::int16_t vegetal = 0;
-  std::array<std::string, 6> prefixes;
+  std::int16_t vegetal = kAnimal;
   std::array<int, 3> couleur{};
   bool dictionnaire = false;
   std::string aucuneEspece;  // notice when no species can be presented

@@ -31,11 +31,6 @@ namespace {
 constexpr const char* kAvertissement =
     "color: #a00000; background: #fff3c4; font-weight: bold; padding: 1px 4px;";
 
-constexpr std::array<const char*, 6> kLignesAnimal = {
-    "Milieu de vie:", "Nourriture:", "Vertébres:", "Déplacement:", "Membres:", "Respiration:"};
-constexpr std::array<const char*, 6> kLignesVegetal = {
-    "Fleurs:", "Graines:", "Fruits:", "Racines:", "Lieu de vie:", "Autre info:"};
-
 const QString kModifEnCours =
     "Une modification est en cours\nVoulez-vous enregistrer ces modifications ?";
 const QString kFautIlEnregistrer = "Faut-il enregistrer les modifications en cours ?";
@@ -202,7 +197,7 @@ QWidget* ZoneFiches::construireLignes() {
   attention->setStyleSheet(kAvertissement);
   layout->addWidget(attention, 1, 0, 1, 2);
   for (std::size_t k = 0; k < txtInfo_.size(); ++k) {
-    lblInfo_[k] = new QLabel(kLignesAnimal[k], column);
+    lblInfo_[k] = new QLabel(QString::fromUtf8(kLibellesAnimal[k].data()), column);
     lblInfo_[k]->setObjectName(QString("LblInfo(%1)").arg(k));
     txtInfo_[k] = new QLineEdit(column);
     txtInfo_[k]->setObjectName(QString("TxtInfo(%1)").arg(k));
@@ -360,7 +355,7 @@ void ZoneFiches::afficherRegne(bool animal) {
   boxAnimal_->setVisible(animal);
   boxVegetal_->setVisible(!animal);
   for (std::size_t k = 0; k < lblInfo_.size(); ++k) {
-    lblInfo_[k]->setText(animal ? kLignesAnimal[k] : kLignesVegetal[k]);
+    lblInfo_[k]->setText(QString::fromUtf8(libelles(animal ? kAnimal : kVegetal)[k].data()));
   }
 }
 

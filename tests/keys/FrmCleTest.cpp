@@ -243,8 +243,7 @@ TEST_F(FrmCleTest, TheCardShowsEveryLineOfTheSampleWhole) {
     const bool vegetal = espece.at(1) == "végétal";
     std::array<std::string, 6> lignes;
     for (std::size_t i = 0; i < lignes.size(); ++i) lignes[i] = padded(espece.at(4 + i), 35);
-    const ProfilCle& profil = vegetal ? ProfilCle::vegetaux() : ProfilCle::animaux();
-    card->montrer(padded(espece.at(0), 50), profil.prefixes, lignes);
+    card->montrer(padded(espece.at(0), 50), rubriques(vegetal ? kVegetal : kAnimal), lignes);
     card->move(card->x(), cle_->height() - card->height());
     EXPECT_TRUE(montreEntier(*card->nom())) << espece.at(0);
     for (std::size_t i = 0; i < lignes.size(); ++i) {
