@@ -25,7 +25,7 @@
 #include "keys/FrmRecap.h"
 #include "keys/KeyLine.h"
 #include "keys/KeyLineRouter.h"
-#include "keys/PartBonnesReponses.h"
+#include "keys/PanneauCompteur.h"
 #include "keys/PhraseGroupe.h"
 #include "keys/RecapText.h"
 #include "keys/TirageEspece.h"
@@ -51,10 +51,6 @@ QString fromUtf8(const std::string& text) { return QString::fromStdString(text);
 
 QLabel* label(const QString& name, const QString& text, const RectTwips& rect, QWidget* parent) {
   return Fenetre::etiquette(name, text, toPixels(rect), parent);
-}
-
-QString compteAide(const Exercice& exercice) {
-  return QString("%1 - total: %2").arg(exercice.NbAideEspece).arg(exercice.NbAideTotal);
 }
 
 }  // namespace
@@ -240,31 +236,8 @@ void FrmCle::construireFiche() {
 }
 
 void FrmCle::construireCompteur() {
-  frmCompteur_ = new QFrame(this);
-  frmCompteur_->setObjectName("FrmCompteur");
-  frmCompteur_->setFrameShape(QFrame::Box);
+  frmCompteur_ = new PanneauCompteur(this);
   frmCompteur_->setGeometry(toPixels(kCompteur));
-  label("Label4", "Aide:", {90, 60, 1200, 330}, frmCompteur_);
-  lblCompteAide_ = label("LblCompteAide", "0-0", {900, 60, 1680, 330}, frmCompteur_);
-  label("Label5", "Nombre d'espèces:", {90, 420, 1860, 330}, frmCompteur_);
-  lblEssai_ = label("LblEssai", "0", {1980, 420, 600, 330}, frmCompteur_);
-  label("Label6", "- Bien:", {90, 780, 1200, 330}, frmCompteur_);
-  lblBon_ = label("LblBon", "0", {1320, 780, 600, 330}, frmCompteur_);
-  label("Label7", "- Erreurs:", {90, 1140, 1200, 330}, frmCompteur_);
-  lblErreur_ = label("LblErreur", "0", {1320, 1140, 600, 330}, frmCompteur_);
-  // Dark text on a white frame and a light bar: readable whatever the share and the key's
-  // colour.
-  auto* shape = new QFrame(frmCompteur_);
-  shape->setObjectName("Shape1");
-  shape->setFrameShape(QFrame::Box);
-  shape->setGeometry(toPixels({405, 1620, 1770, 450}));
-  Fenetre::colorerFond(*shape, Qt::white);
-  barcolor_ =
-      label("Barcolor1", "", {435, 1650, PartBonnesReponses::kLargeurBarre, 390}, frmCompteur_);
-  barcolor_->setStyleSheet("background-color: rgb(144, 216, 144);");
-  lblPourcent_ = label("LblPourcent", "100 %", {435, 1650, 1710, 390}, frmCompteur_);
-  lblPourcent_->setAlignment(Qt::AlignCenter);
-  lblPourcent_->setStyleSheet("font-weight: bold; color: black; background: transparent;");
 }
 
 void FrmCle::appliquerEtat() {
@@ -325,8 +298,7 @@ void FrmCle::suivant() {
   // The panel already counts the species to come while the pupil chooses its number.
   Exercice& exercice = programme_.exercice();
   exercice.NbAideEspece = 0;
-  lblCompteAide_->setText(compteAide(exercice));
-  lblEssai_->setText(QString::number(exercice.RangEspece + 1));
+  frmCompteur_->montrerRangSuivant(exercice);
   const auto espece = choisirEspece();
   if (!espece) {
     // The teacher changed the base or the filters during the run.
@@ -440,17 +412,7 @@ void FrmCle::ReponseFausse() {
   majCompteur();
 }
 
-void FrmCle::majCompteur() {
-  const Exercice& exercice = programme_.exercice();
-  lblCompteAide_->setText(compteAide(exercice));
-  lblEssai_->setText(QString::number(exercice.RangEspece));
-  lblBon_->setText(QString::number(exercice.NbBien));
-  lblErreur_->setText(QString::number(exercice.NbErreurs));
-  const auto part = PartBonnesReponses::calculer(exercice.NbBien, exercice.NbErreurs);
-  if (!part) return;
-  barcolor_->setFixedWidth(twips(part->largeur));
-  lblPourcent_->setText(QString("%1 %").arg(part->pourcent));
-}
+void FrmCle::majCompteur() { frmCompteur_->montrer(programme_.exercice()); }
 
 bool FrmCle::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) Form_Activate();
@@ -511,7 +473,7 @@ void FrmCle::aide(int index) {
   Exercice& exercice = programme_.exercice();
   ++exercice.NbAideEspece;
   ++exercice.NbAideTotal;
-  lblCompteAide_->setText(compteAide(exercice));
+  frmCompteur_->montrerAide(exercice);
 }
 
 void FrmCle::AfficherLoupe() {

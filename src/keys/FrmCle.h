@@ -18,6 +18,7 @@ class QLabel;
 namespace sylvenor {
 
 class FicheInfo;
+class PanneauCompteur;
 class FrmDemanderNumEsp;
 class FrmProf;
 class FrmTemp;
@@ -125,13 +126,7 @@ class FrmCle : public QWidget {
   QLabel* imgEspece_ = nullptr;
   QWidget* icoLoupe_ = nullptr;
   FicheInfo* frmInfo_ = nullptr;
-  QFrame* frmCompteur_ = nullptr;
-  QLabel* lblCompteAide_ = nullptr;
-  QLabel* lblEssai_ = nullptr;
-  QLabel* lblBon_ = nullptr;
-  QLabel* lblErreur_ = nullptr;
-  QLabel* barcolor_ = nullptr;
-  QLabel* lblPourcent_ = nullptr;
+  PanneauCompteur* frmCompteur_ = nullptr;
   bool fini_ = false;
 };
 
