@@ -8,7 +8,6 @@
 #include <random>
 #include <vector>
 
-#include "keys/EtatCle.h"
 #include "keys/ProfilCle.h"
 
 class QAbstractButton;
@@ -17,6 +16,7 @@ class QLabel;
 
 namespace sylvenor {
 
+class ControlesCle;
 class FicheInfo;
 class PanneauCompteur;
 class FrmDemanderNumEsp;
@@ -71,21 +71,11 @@ class FrmCle : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  struct Controles {
-    std::vector<QWidget*> widgets;
-  };
-
   void construireEntete();
-  void construireCle();
-  void construireNoeud(int index, const NoeudCle& noeud);
-  void construireFeuille(int index, const FeuilleCle& feuille);
-  QAbstractButton* construireReponse(const ReponseCle& reponse, Controles& controles);
   void construirePhoto();
   void construireFiche();
   void construireCompteur();
   void construireRetour();
-  void appliquerEtat();
-  void focaliserPremiereReponse();
   bool navigateur() const { return origine_.especeNavigateur > 0; }
   // After a validation that moves on: the next species, or back to the browser or the key
   // that handed the species over.
@@ -115,12 +105,9 @@ class FrmCle : public QWidget {
   const ProfilCle& profil_;
   Entourage entourage_;
   OrigineCle origine_;
-  EtatCle etat_;
   std::mt19937 hasard_;
   std::int16_t espece_ = 0;
-  std::vector<Controles> noeuds_;
-  std::vector<Controles> feuilles_;
-  std::vector<QWidget*> avertissements_;
+  ControlesCle* controles_ = nullptr;
   QPointer<FrmCle> suite_;
   QFrame* frmImage_ = nullptr;
   QLabel* imgEspece_ = nullptr;
