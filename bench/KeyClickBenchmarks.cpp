@@ -24,7 +24,6 @@
 #include "support/FakeVolumeQuery.h"
 #include "support/ModalDriver.h"
 #include "support/TempDir.h"
-#include "teacher/FrmProf.h"
 
 namespace {
 
@@ -66,7 +65,7 @@ class KeyOnSample {
   void restart() {
     delete cle_;
     programme_.exercice().nouvelEleve("Camille");
-    cle_ = new FrmCle(programme_, ProfilCle::animaux(), {images_, prof_, numero_, accueil_, [] {}});
+    cle_ = new FrmCle(programme_, ProfilCle::animaux(), {images_, numero_, accueil_, [] {}});
     cle_->show();
     cle_->demarrer();
     QApplication::processEvents();
@@ -88,7 +87,6 @@ class KeyOnSample {
   Programme programme_{dir_.path(),
                        {files_, settings_, session_, session_, printer_, clock_, volumes_}};
   FrmTemp images_{dir_.path()};
-  FrmProf prof_{programme_, images_};
   FrmDemanderNumEsp numero_{programme_.base()};
   QWidget accueil_;
   QPointer<FrmCle> cle_;

@@ -12,11 +12,12 @@
 #include "platform/VolumeQuery.h"
 #include "platform/WebBrowser.h"
 #include "species/BaseEspeces.h"
+#include "teacher/OptionsEleve.h"
 
 namespace sylvenor {
 
-// What the whole program shares: the species table, the pupil's exercise and the services of
-// the system, which tests replace.
+// What the whole program shares: the species table, the pupil's exercise, the pupil options
+// and the services of the system, which tests replace.
 class Programme {
  public:
   struct Services {
@@ -45,6 +46,9 @@ class Programme {
   Clock& horloge() { return services_.horloge; }
   VolumeQuery& volumes() { return services_.volumes; }
   Exercice& exercice() { return exercice_; }
+  // Read from the settings at start; the teacher screen changes them, and the activities read
+  // them when they need them, so a change is in force at once.
+  OptionsEleve& options() { return options_; }
 
  private:
   std::filesystem::path dossier_;
@@ -52,6 +56,7 @@ class Programme {
   Reglages reglages_;
   BaseEspeces base_;
   Exercice exercice_;
+  OptionsEleve options_;
 };
 
 }  // namespace sylvenor

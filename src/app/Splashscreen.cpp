@@ -203,7 +203,7 @@ void Splashscreen::Command1_Click() {
 void Splashscreen::Command2_Click() {
   // One board: a second one would let two loading windows and trials write into each other.
   if (!frmCreer_) {
-    frmCreer_ = new FrmCreer(programme_, {*frmTemp_, *frmProf_, *this});
+    frmCreer_ = new FrmCreer(programme_, {*frmTemp_, *this});
   }
   frmCreer_->ramener();
 }
@@ -218,10 +218,9 @@ void Splashscreen::classerDepuisNavigateur(std::int16_t numero) {
                        frm4_->raise();
                        frm4_->activateWindow();
                      }};
-  cleNavigateur_ =
-      new FrmCle(programme_, animal ? ProfilCle::animaux() : ProfilCle::vegetaux(),
-                 {*frmTemp_, *frmProf_, *frmDemanderNumEsp_, *this, [this] { Command4_Click(); }},
-                 std::move(origine));
+  cleNavigateur_ = new FrmCle(programme_, animal ? ProfilCle::animaux() : ProfilCle::vegetaux(),
+                              {*frmTemp_, *frmDemanderNumEsp_, *this, [this] { Command4_Click(); }},
+                              std::move(origine));
   cleNavigateur_->show();
   cleNavigateur_->demarrer();
 }
@@ -244,9 +243,8 @@ void Splashscreen::ouvrirCle(QPointer<FrmCle>& cle, const ProfilCle& profil) {
     autre->ramener();
     return;
   }
-  cle =
-      new FrmCle(programme_, profil,
-                 {*frmTemp_, *frmProf_, *frmDemanderNumEsp_, *this, [this] { Command4_Click(); }});
+  cle = new FrmCle(programme_, profil,
+                   {*frmTemp_, *frmDemanderNumEsp_, *this, [this] { Command4_Click(); }});
   cle->show();
   cle->demarrer();
 }

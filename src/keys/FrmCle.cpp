@@ -149,7 +149,7 @@ void FrmCle::construireCompteur() {
   frmCompteur_->setGeometry(toPixels(kCompteur));
 }
 
-OptionsEleve FrmCle::options() const { return entourage_.prof.options(); }
+OptionsEleve FrmCle::options() const { return programme_.options(); }
 
 bool FrmCle::demarrer() {
   if (origine_.appelante || navigateur()) {

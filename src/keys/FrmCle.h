@@ -20,7 +20,6 @@ class ControlesCle;
 class FicheInfo;
 class PanneauCompteur;
 class FrmDemanderNumEsp;
-class FrmProf;
 class FrmTemp;
 class Programme;
 struct OptionsEleve;
@@ -45,7 +44,6 @@ class FrmCle : public QWidget {
   // The windows that outlive a key run.
   struct Entourage {
     const FrmTemp& images;
-    const FrmProf& prof;
     FrmDemanderNumEsp& numero;
     QWidget& accueil;
     std::function<void()> dictionnaire;  // opens the program's one dictionary

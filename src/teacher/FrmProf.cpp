@@ -107,7 +107,13 @@ FrmProf::FrmProf(Programme& programme, const FrmTemp& pictures)
 
   // Shown over the screen, above its label, while the label is held down.
   frmInfosDisque_ = new FrmInfosDisque(this);
-  afficherOptions(OptionsEleve::lire(programme_.reglages()));
+  afficherOptions(programme_.options());
+  // What the teacher changes here is in force at once for the activities.
+  for (QGroupBox* box : boitesOptions_) {
+    for (QAbstractButton* choix : box->findChildren<QAbstractButton*>()) {
+      connect(choix, &QAbstractButton::toggled, this, [this] { programme_.options() = options(); });
+    }
+  }
 }
 
 QWidget* FrmProf::construireBase(const FrmTemp& pictures) {
@@ -354,7 +360,10 @@ void FrmProf::Form_Activate() {
 void FrmProf::Command1_Click() {
   if (zoneFiches_->isVisible() && !zoneFiches_->quitter()) return;
   OptionsEleve chosen = options();
-  if (!chosen.ecrire(programme_.reglages())) {
+  const bool ecrit = chosen.ecrire(programme_.reglages());
+  afficherOptions(chosen);
+  programme_.options() = chosen;
+  if (!ecrit) {
     FrenchMessageBox::avertir(
         this, "Attention",
         QString::fromUtf8(Reglages::kNonEnregistres.data(), Reglages::kNonEnregistres.size()));

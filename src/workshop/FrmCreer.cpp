@@ -191,7 +191,7 @@ void FrmCreer::construireBoutons() {
   quitter->setGeometry(rectTwips(120, 165, 1790, 610));
   connect(quitter, &QToolButton::clicked, this, &FrmCreer::BtnQuit_Click);
 
-  const OptionsEleve options = entourage_.prof.options();
+  const OptionsEleve options = programme_.options();
   auto* remise = bouton("Command2", "Tout remettre à zéro", rectTwips(3045, 5745, 2175, 585));
   auto* imprimer = bouton("BtnImprim", "Imprimer l'écran", rectTwips(8985, 6945, 2175, 585));
   auto* enregistrer = bouton("BtnEnreg", "Enregistrer", rectTwips(8985, 7530, 1080, 585));

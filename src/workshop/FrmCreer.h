@@ -15,7 +15,6 @@ class QPushButton;
 namespace sylvenor {
 
 class FrmChargerClassif;
-class FrmProf;
 class FrmTemp;
 class FrmTester;
 class Programme;
@@ -28,7 +27,6 @@ class FrmCreer : public QWidget {
  public:
   struct Entourage {
     const FrmTemp& images;
-    const FrmProf& prof;
     QWidget& accueil;
   };
 

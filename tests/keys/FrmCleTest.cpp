@@ -50,8 +50,8 @@ class FrmCleTest : public test::WindowTest {
     delete cle_;
     prof_ = std::make_unique<FrmProf>(programme(), pictures_);
     numero_ = std::make_unique<FrmDemanderNumEsp>(programme().base());
-    cle_ = new FrmCle(programme(), profil, {pictures_, *prof_, *numero_, accueil_, [] {}},
-                      std::move(origine));
+    cle_ =
+        new FrmCle(programme(), profil, {pictures_, *numero_, accueil_, [] {}}, std::move(origine));
     cle_->show();
     demarre_ = cle_->demarrer();
     return *cle_;
@@ -159,7 +159,7 @@ TEST_F(FrmCleTest, AWholeExerciseIsCountedAndRecappedExactly) {
 }
 
 TEST_F(FrmCleTest, WithoutTheRightAnswerRuleAWrongValidationMovesOn) {
-  setSetting("Paramètres", "Reponse", "False");
+  programme().options().reponse = false;
   ajouter("Truite fario", 0, 4);
   ouvrir();
   clic("Btn01");
@@ -189,14 +189,14 @@ TEST_F(FrmCleTest, NoAnimalToPresentClosesTheKeyWithANoticeAndNoRecap) {
 }
 
 TEST_F(FrmCleTest, AnimalsOutsideTheTickedDistributionsAreNotPresented) {
-  setSetting("Paramètres", "Utiliser_0", "0");
+  programme().options().utiliser[0] = false;
   ajouter("Renard roux", 0, 0, 0);
   ouvrir();
   EXPECT_FALSE(demarre_);
 }
 
 TEST_F(FrmCleTest, ThePupilChoosesTheNumberAndAPlantBringsThePromptBack) {
-  setSetting("Paramètres", "Choix", "False");
+  programme().options().choix = false;
   ajouter("Chêne", -1, 0);
   ajouter("Renard roux", 0, 0);
   int prompts = 0;

@@ -58,6 +58,7 @@ TEST_F(FrmProfTest, AFreshInstallationShowsTheDefaultOptions) {
 TEST_F(FrmProfTest, TabLandsOnTheChosenOptionOfEachPair) {
   setSetting("Paramètres", "DejaVu", "True");
   setSetting("Paramètres", "Reponse", "False");
+  restart();
   showScreen();
   ASSERT_TRUE(checked("OptRep2"));
   prof().activateWindow();

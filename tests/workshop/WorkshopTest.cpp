@@ -24,7 +24,7 @@ WorkshopTest::~WorkshopTest() { delete plateau_.data(); }
 
 FrmCreer& WorkshopTest::ouvrir() {
   delete plateau_.data();
-  plateau_ = new FrmCreer(programme(), {*images_, *prof_, accueil_});
+  plateau_ = new FrmCreer(programme(), {*images_, accueil_});
   plateau_->show();
   return *plateau_;
 }
