@@ -22,10 +22,15 @@ QSize cadre(const QWidget& fenetre) {
 
 QLabel* Fenetre::etiquette(const QString& name, const QString& caption, const QRect& rect,
                            QWidget* parent) {
+  QLabel* label = etiquette(name, caption, parent);
+  label->setGeometry(rect);
+  return label;
+}
+
+QLabel* Fenetre::etiquette(const QString& name, const QString& caption, QWidget* parent) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
-  label->setGeometry(rect);
   return label;
 }
 

@@ -14,9 +14,11 @@ namespace sylvenor {
 // What the windows set up the same way.
 class Fenetre {
  public:
-  // A label at its place, whose text is shown as written, never as markup.
+  // A label whose text is shown as written, never as markup; at `rect` when one is given, else
+  // for a layout to place.
   static QLabel* etiquette(const QString& name, const QString& caption, const QRect& rect,
                            QWidget* parent);
+  static QLabel* etiquette(const QString& name, const QString& caption, QWidget* parent);
   // Widens a word-wrapped label to its longest line where its parent has room, gives it the
   // height its text then needs, and moves it up when it would otherwise run out of its parent.
   static void ajusterAuTexte(QLabel& label);

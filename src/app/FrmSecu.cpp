@@ -20,8 +20,7 @@ constexpr std::array<const char*, 3> kModes = {"Uniquement quitter le logiciel  
                                                "Quitter et relancer Windows"};
 
 QLabel* etiquette(const char* name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
+  QLabel* label = Fenetre::etiquette(name, text, parent);
   label->setWordWrap(true);
   return label;
 }

@@ -9,7 +9,6 @@
 
 namespace sylvenor {
 
-inline constexpr std::string_view kApplication = "brambel-Sylvenor";
 inline constexpr std::string_view kSectionSecurite = "Sécurité";
 inline constexpr std::string_view kSectionParametres = "Paramètres";
 

@@ -6,6 +6,7 @@
 
 #include "app/Launcher.h"
 #include "platform/ProgramDirectory.h"
+#include "platform/SettingsStore.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -20,7 +21,7 @@ int main(int argc, char* argv[]) {
     QApplication::installTranslator(&qtEnFrancais);
   }
   // The settings are filed under this name, and it is the program's title.
-  QCoreApplication::setApplicationName("brambel-Sylvenor");
+  QCoreApplication::setApplicationName(QString::fromUtf8(sylvenor::kNomApplication.data()));
   sylvenor::Launcher launcher(sylvenor::ProgramDirectory::path());
   return QApplication::exec();
 }

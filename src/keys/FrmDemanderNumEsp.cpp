@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "app/Fenetre.h"
 #include "species/BaseEspeces.h"
 #include "species/SpeciesCodes.h"
 
@@ -12,12 +13,6 @@ namespace sylvenor {
 namespace {
 
 constexpr int kPasPage = 10;
-
-QLabel* etiquette(const QString& name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  return label;
-}
 
 void colorer(QLabel& label, const QColor& couleur) {
   QPalette fond = label.palette();
@@ -45,10 +40,10 @@ void FrmDemanderNumEsp::construire() {
   scroll_->setFocusPolicy(Qt::StrongFocus);
   // A scroll bar inverts its keys by default; here the right arrow goes to higher numbers.
   scroll_->setInvertedControls(false);
-  lblNumEsp_ = etiquette("LblNumEsp", "00", this);
+  lblNumEsp_ = Fenetre::etiquette("LblNumEsp", "00", this);
   lblNumEsp_->setStyleSheet("font-size: 16pt; font-weight: bold;");
-  lblNomEsp_ = etiquette("LblNomEsp", QString(), this);
-  lblTypeEsp_ = etiquette("LblTypeEsp", "Animal", this);
+  lblNomEsp_ = Fenetre::etiquette("LblNomEsp", QString(), this);
+  lblTypeEsp_ = Fenetre::etiquette("LblTypeEsp", "Animal", this);
   lblTypeEsp_->setAutoFillBackground(true);
   lblTypeEsp_->setAlignment(Qt::AlignCenter);
   colorer(*lblTypeEsp_, QColor(255, 128, 128));
@@ -60,8 +55,8 @@ void FrmDemanderNumEsp::construire() {
   especes->addWidget(lblNomEsp_, 1);
   especes->addWidget(lblTypeEsp_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(
-      etiquette("Label1", "Choisir un chiffre grâce à la barre défilante puis valider", this));
+  layout->addWidget(Fenetre::etiquette(
+      "Label1", "Choisir un chiffre grâce à la barre défilante puis valider", this));
   layout->addWidget(scroll_);
   layout->addLayout(especes);
   layout->addWidget(btnQuit_, 0, Qt::AlignHCenter);

@@ -22,9 +22,13 @@ bool ouvrable(const QString& filePath) {
          etat.type() == std::filesystem::file_type::regular;
 }
 
+QString nomApplication() {
+  return QString::fromUtf8(kNomApplication.data(), static_cast<qsizetype>(kNomApplication.size()));
+}
+
 QString fichierUtilisateur() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-         "/brambel-Sylvenor.ini";
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
+         nomApplication() + ".ini";
 }
 
 }  // namespace
@@ -32,7 +36,7 @@ QString fichierUtilisateur() {
 IniSettingsStore::IniSettingsStore() {
   if (ouvrable(fichierUtilisateur())) {
     settings_ =
-        std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "brambel-Sylvenor");
+        std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, nomApplication());
   }
 }
 

@@ -6,6 +6,9 @@
 
 namespace sylvenor {
 
+// The program's name for the system: its settings file, its title for Qt.
+inline constexpr std::string_view kNomApplication = "brambel-Sylvenor";
+
 // The per-user settings: text values filed under a section and a key of the application
 // "brambel-Sylvenor". Tests replace it with one that lives in a temporary folder.
 class SettingsStore {

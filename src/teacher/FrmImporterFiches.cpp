@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTreeView>
 
+#include "app/Fenetre.h"
 #include "app/FrenchMessageBox.h"
 #include "app/FrmTemp.h"
 #include "app/Programme.h"
@@ -20,13 +21,6 @@ namespace {
 constexpr int kLargeurBarre = 400;  // pixels
 
 QString texte(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-QLabel* etiquette(const char* name, const QString& caption, QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
 
 QPushButton* bouton(const char* name, const QString& caption, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
@@ -52,7 +46,7 @@ FrmImporterFiches::~FrmImporterFiches() = default;
 
 void FrmImporterFiches::construireChoix() {
   auto* grille = new QGridLayout(this);
-  label1_ = etiquette("Label1", {}, this);
+  label1_ = Fenetre::etiquette("Label1", {}, this);
   grille->addWidget(label1_, 0, 0, 1, 2);
   drive1_ = new QComboBox(this);
   drive1_->setObjectName("Drive1");
@@ -78,8 +72,8 @@ void FrmImporterFiches::construireChoix() {
 
 void FrmImporterFiches::construireListe(const FrmTemp& images) {
   auto* grille = static_cast<QGridLayout*>(layout());
-  lblImporter_ = etiquette("LblImporter", "Informations trouvées", this);
-  lblNbFiches_ = etiquette("LblNbFiches", {}, this);
+  lblImporter_ = Fenetre::etiquette("LblImporter", "Informations trouvées", this);
+  lblNbFiches_ = Fenetre::etiquette("LblNbFiches", {}, this);
   grille->addWidget(lblImporter_, 1, 1);
   frame1_ = new QGroupBox(this);
   frame1_->setObjectName("Frame1");
@@ -99,7 +93,7 @@ void FrmImporterFiches::construireListe(const FrmTemp& images) {
   grille->addWidget(lblNbFiches_, 3, 1);
 
   auto* bas = new QHBoxLayout;
-  imgImportExport_ = etiquette("ImgImportExport", {}, this);
+  imgImportExport_ = Fenetre::etiquette("ImgImportExport", {}, this);
   imgImportExport_->setPixmap(images.image("Exporter"));
   btnImportSelect_ = bouton("BtnImportSelect", {}, this);
   btnImportSelect_->setIcon(images.image(mode_ == Mode::Importer ? "Importer" : "Exporter"));

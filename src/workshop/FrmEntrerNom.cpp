@@ -26,8 +26,7 @@ QString fromView(std::string_view text) {
 }
 
 QLabel* etiquette(const QString& name, const QString& text, int left, int top, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
+  QLabel* label = Fenetre::etiquette(name, text, parent);
   label->move(twips(left), twips(top));
   label->adjustSize();
   return label;
