@@ -1,11 +1,11 @@
 #include "platform/SystemVolumeQuery.h"
 
-#include <sys/statvfs.h>
-
+#include <QStorageInfo>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
-#include "platform/TableMontages.h"
+#include "platform/MountKind.h"
 
 namespace sylvenor {
 namespace {
@@ -36,14 +36,13 @@ InfosVolume SystemVolumeQuery::infos(const std::filesystem::path& folder) {
   const auto chemin = std::filesystem::canonical(folder, erreur);
   if (erreur) return {1, 0, 0};
   InfosVolume infos;
-  struct statvfs volume {};
-  if (::statvfs(chemin.c_str(), &volume) == 0) {
-    infos.octetsTotal = static_cast<std::uint64_t>(volume.f_blocks) * volume.f_frsize;
-    infos.octetsLibres = static_cast<std::uint64_t>(volume.f_bavail) * volume.f_frsize;
-  }
-  if (const auto montage = TableMontages::montageDe(lire("/proc/self/mounts"), chemin.string())) {
-    infos.typeSupport = TableMontages::typeSupport(*montage, amovible(montage->source));
-  }
+  const QStorageInfo volume(QString::fromStdString(chemin.string()));
+  if (!volume.isValid()) return infos;
+  infos.octetsTotal = static_cast<std::uint64_t>(std::max<qint64>(0, volume.bytesTotal()));
+  infos.octetsLibres = static_cast<std::uint64_t>(std::max<qint64>(0, volume.bytesAvailable()));
+  const MountKind::Montage montage{volume.device().toStdString(), volume.rootPath().toStdString(),
+                                   volume.fileSystemType().toStdString()};
+  infos.typeSupport = MountKind::typeSupport(montage, amovible(montage.source));
   return infos;
 }
 

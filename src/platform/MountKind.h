@@ -1,14 +1,12 @@
 #pragma once
 
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace sylvenor {
 
-// The system's table of mounted file systems (the text of /proc/self/mounts), and the kind of
-// medium each one is.
-class TableMontages {
+// The kind of medium a mounted file system is, as the disk information panel names it: what
+// Qt's QStorageInfo does not tell.
+class MountKind {
  public:
   struct Montage {
     std::string source;  // the device, or the server's share
@@ -16,9 +14,6 @@ class TableMontages {
     std::string type;    // the file system's type
   };
 
-  // The mount holding `chemin` (an absolute, resolved path): the one with the longest mount
-  // point above it.
-  static std::optional<Montage> montageDe(std::string_view table, std::string_view chemin);
   // The medium's type code; `amovible` tells whether the system marks its device removable.
   static int typeSupport(const Montage& montage, bool amovible);
 };

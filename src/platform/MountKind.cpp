@@ -1,7 +1,7 @@
-#include "platform/TableMontages.h"
+#include "platform/MountKind.h"
 
 #include <array>
-#include <sstream>
+#include <string_view>
 
 namespace sylvenor {
 namespace {
@@ -20,29 +20,6 @@ constexpr std::array<std::string_view, 17> kDisques = {
     "ext2", "ext3",  "ext4",    "xfs",  "btrfs", "f2fs",  "jfs",     "reiserfs", "zfs",
     "ntfs", "ntfs3", "fuseblk", "vfat", "exfat", "msdos", "hfsplus", "overlay"};
 
-// Blanks and other characters of a mount point are written as octal escapes ("\040").
-std::string sansEchappements(std::string_view champ) {
-  std::string texte;
-  for (std::size_t i = 0; i < champ.size(); ++i) {
-    const bool octal =
-        champ[i] == '\\' && i + 3 < champ.size() &&
-        champ.substr(i + 1, 3).find_first_not_of("01234567") == std::string_view::npos;
-    if (octal) {
-      texte += static_cast<char>(std::stoi(std::string(champ.substr(i + 1, 3)), nullptr, 8));
-      i += 3;
-    } else {
-      texte += champ[i];
-    }
-  }
-  return texte;
-}
-
-bool contient(std::string_view chemin, std::string_view point) {
-  if (point == "/") return !chemin.empty() && chemin.front() == '/';
-  return chemin.substr(0, point.size()) == point &&
-         (chemin.size() == point.size() || chemin[point.size()] == '/');
-}
-
 template <std::size_t N>
 bool parmi(const std::array<std::string_view, N>& liste, std::string_view type) {
   for (const std::string_view element : liste) {
@@ -53,28 +30,7 @@ bool parmi(const std::array<std::string_view, N>& liste, std::string_view type) 
 
 }  // namespace
 
-std::optional<TableMontages::Montage> TableMontages::montageDe(std::string_view table,
-                                                               std::string_view chemin) {
-  std::optional<Montage> meilleur;
-  std::istringstream lignes{std::string(table)};
-  std::string ligne;
-  while (std::getline(lignes, ligne)) {
-    std::istringstream champs(ligne);
-    std::string source;
-    std::string point;
-    std::string type;
-    if (!(champs >> source >> point >> type)) continue;
-    Montage montage{sansEchappements(source), sansEchappements(point), type};
-    // A later mount on the same point hides the earlier one.
-    if (contient(chemin, montage.point) &&
-        (!meilleur || montage.point.size() >= meilleur->point.size())) {
-      meilleur = std::move(montage);
-    }
-  }
-  return meilleur;
-}
-
-int TableMontages::typeSupport(const Montage& montage, bool amovible) {
+int MountKind::typeSupport(const Montage& montage, bool amovible) {
   // The Windows drives of WSL come through 9p too, but they are the machine's own disks.
   if (montage.type == "9p" &&
       (montage.source == "drvfs" || montage.source.find(":\\") != std::string::npos)) {
