@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 
 #include "app/Fenetre.h"

@@ -2,7 +2,6 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <optional>
 #include <random>
@@ -10,7 +9,6 @@
 
 #include "keys/ProfilCle.h"
 
-class QAbstractButton;
 class QFrame;
 class QLabel;
 
