@@ -5,10 +5,12 @@ namespace sylvenor {
 EssaiClassification::EssaiClassification(const PlateauClassification& plateau)
     : plateau_(plateau) {}
 
-void EssaiClassification::accepter(int boite) {
-  if (termine()) return;
-  (plateau_.boite(rang_) == boite ? commePrevu_ : autrement_).push_back(rang_);
+bool EssaiClassification::accepter(int boite) {
+  if (termine()) return false;
+  const bool prevu = plateau_.boite(rang_) == boite;
+  (prevu ? commePrevu_ : autrement_).push_back(rang_);
   ++rang_;
+  return prevu;
 }
 
 std::string EssaiClassification::resultat(std::string_view nomEleve) const {

@@ -17,8 +17,9 @@ class EssaiClassification {
   // The picture being classified (0 to 3), or 4 once all are done.
   int rang() const { return rang_; }
   bool termine() const { return rang_ >= PlateauClassification::kNbImages; }
-  // The classmate's path led to final box `boite` (0 for A to 3 for D). Ignored once done.
-  void accepter(int boite);
+  // The classmate's path led to final box `boite` (0 for A to 3 for D): whether the author
+  // planned it there. Ignored once done.
+  bool accepter(int boite);
   // The pictures classified as planned, and the others, in the order they were classified.
   const std::vector<int>& commePrevu() const { return commePrevu_; }
   const std::vector<int>& autrement() const { return autrement_; }

@@ -258,9 +258,7 @@ void FrmTester::choisirBoite(int boite) {
 
 void FrmTester::accepter(int boite) {
   if (essai_.termine()) return;
-  const std::size_t avant = essai_.commePrevu().size();
-  essai_.accepter(boite);
-  const bool commePrevu = essai_.commePrevu().size() > avant;
+  const bool commePrevu = essai_.accepter(boite);
   const auto& rangee = commePrevu ? essai_.commePrevu() : essai_.autrement();
   (commePrevu ? imgBien_ : imgFaux_)
       .at(rangee.size() - 1)

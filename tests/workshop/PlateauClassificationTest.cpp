@@ -76,7 +76,9 @@ TEST(PlateauClassificationTest, TheTrialJudgesEachPictureAgainstItsBox) {
   EXPECT_EQ(juste.resultat("Léa"), "4 animaux ont été classés comme c'était prévu par \nLéa");
 
   EssaiClassification partiel(plateau);
-  for (const int boite : {2, 1, 3, 0}) partiel.accepter(boite);
+  std::vector<bool> verdicts;
+  for (const int boite : {2, 1, 3, 0}) verdicts.push_back(partiel.accepter(boite));
+  EXPECT_EQ(verdicts, (std::vector<bool>{true, false, true, false}));
   EXPECT_EQ(partiel.commePrevu(), (std::vector<int>{0, 2}));
   EXPECT_EQ(partiel.autrement(), (std::vector<int>{1, 3}));
   EXPECT_EQ(partiel.resultat("Tom"), "2 animaux ont été classés comme c'était prévu par \nTom");
