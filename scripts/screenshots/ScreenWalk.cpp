@@ -46,6 +46,7 @@ bool keyWithCard(QWidget& start, const char* entry, std::vector<const char*> cli
   QWidget* key = window(shown);
   if (key == nullptr) return false;
   QTest::mouseMove(key->findChild<QWidget*>("ImgEspece"));
+  QTest::qWait(400);  // the card slides up
   const bool ok = saveScreen(file);
   QTest::mouseMove(key, QPoint(20, 300));
   clickButton(*key, "BtnQuit");

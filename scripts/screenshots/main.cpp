@@ -45,6 +45,7 @@ bool walkAnimalKey(QWidget& start, ModalAnswers& answers, const QString& out) {
   QWidget* key = window("Frm2");
   if (key == nullptr) return false;
   QTest::mouseMove(key->findChild<QWidget*>("ImgEspece"));
+  QTest::qWait(400);  // the card slides up
   bool ok = save(*key, out + "/cle-animal-fiche.png");
   QTest::mouseMove(key, QPoint(20, 300));
   const auto click = [key](const char* name) {

@@ -175,7 +175,7 @@ void Splashscreen::BtnEleve_Click() {
   if (activiteOuverte()) return;
   FrmEntrerNom entry(programme_.exercice(), this);
   entry.exec();
-  lblNomEleve_->setText(QString::fromStdString(programme_.exercice().NomEleve));
+  lblNomEleve_->setText(QString::fromStdString(programme_.exercice().nomEleve()));
   setHauteur(kHauteurDeployee);
 }
 

@@ -1,8 +1,12 @@
 #include "keys/Exercice.h"
 
 #include <algorithm>
+#include <limits>
 
+#include "keys/TirageEspece.h"
+#include "species/BaseEspeces.h"
 #include "species/Cp1252.h"
+#include "teacher/OptionsEleve.h"
 
 namespace sylvenor {
 namespace {
@@ -14,42 +18,102 @@ std::string fixedWidth(std::string_view text, std::size_t width) {
 
 bool recorded(int rang) { return rang >= 1 && rang <= Exercice::kRangMax; }
 
+// A whole day of answers cannot wrap a counter round to a negative number.
+template <typename Counter>
+void compter(Counter& counter) {
+  if (counter < std::numeric_limits<Counter>::max()) ++counter;
+}
+
 }  // namespace
 
+Exercice::Exercice(std::uint32_t graine) : hasard_(graine) {}
+
 void Exercice::nouvelEleve(std::string_view nom) {
-  NomEleve = fixedWidth(nom, kTailleNom);
-  NbAideTotal = 0;
-  RangEspece = 0;
-  NbBien = 0;
-  NbErreurs = 0;
+  nomEleve_ = fixedWidth(nom, kTailleNom);
+  nbAideTotal_ = 0;
+  rangEspece_ = 0;
+  nbBien_ = 0;
+  nbErreurs_ = 0;
+}
+
+bool Exercice::especePossible(const BaseEspeces& base, std::int16_t vegetal,
+                              const OptionsEleve& options) {
+  if (!options.choix) return TirageEspece::contientGenre(base, vegetal);
+  return !TirageEspece::candidats(base, vegetal, options.utiliser).empty();
+}
+
+std::optional<std::int16_t> Exercice::presenterEspece(const BaseEspeces& base, std::int16_t vegetal,
+                                                      const OptionsEleve& options,
+                                                      const DemandeNumero& demanderNumero) {
+  std::optional<std::int16_t> espece;
+  if (options.choix) {
+    espece = TirageEspece::AuHasard(base, vegetal, options.utiliser, hasard_);
+  } else if (TirageEspece::contientGenre(base, vegetal)) {
+    for (;;) {
+      const std::int16_t numero = demanderNumero();
+      if (numero >= 1 && numero <= base.NbFiches() && base.fiche(numero).Vegetal == vegetal) {
+        espece = numero;
+        break;
+      }
+    }
+  }
+  if (espece) especeSuivante(*espece);
+  return espece;
 }
 
 void Exercice::especeSuivante(std::int16_t espece) {
-  EspeceCourante = espece;
-  NbAideEspece = 0;
-  RangReponse = 1;
-  if (RangEspece < INT16_MAX) ++RangEspece;
-  if (recorded(RangEspece)) {
-    especesVues_[static_cast<std::size_t>(RangEspece)] = espece;
-    reponses_[static_cast<std::size_t>(RangEspece)][1] = "*";
+  especeCourante_ = espece;
+  nbAideEspece_ = 0;
+  rangReponse_ = 1;
+  compter(rangEspece_);
+  if (recorded(rangEspece_)) {
+    especesVues_[static_cast<std::size_t>(rangEspece_)] = espece;
+    reponses_[static_cast<std::size_t>(rangEspece_)][1] = "*";
   }
+}
+
+Exercice::Jugement Exercice::valider(const BaseEspeces& base, std::string_view groupe,
+                                     std::int16_t code, bool trouverLaBonne) {
+  enregistrerReponse(groupe);
+  const Jugement jugement = juger(base, especeCourante_, code, trouverLaBonne);
+  if (jugement.juste) {
+    compter(nbBien_);
+  } else {
+    compter(nbErreurs_);
+  }
+  return jugement;
+}
+
+Exercice::Jugement Exercice::juger(const BaseEspeces& base, std::int16_t espece, std::int16_t code,
+                                   bool trouverLaBonne) {
+  const bool bon = espece >= 1 && espece <= base.NbFiches() && base.fiche(espece).Groupe == code;
+  return {bon, bon || !trouverLaBonne};
+}
+
+void Exercice::aideConsultee() {
+  compter(nbAideEspece_);
+  compter(nbAideTotal_);
 }
 
 void Exercice::enregistrerReponse(std::string_view groupe) {
-  if (recorded(RangEspece)) {
-    auto& slots = reponses_[static_cast<std::size_t>(RangEspece)];
-    slots[static_cast<std::size_t>(RangReponse)] = fixedWidth(groupe, kTailleReponse);
+  if (recorded(rangEspece_)) {
+    auto& slots = reponses_[static_cast<std::size_t>(rangEspece_)];
+    slots[static_cast<std::size_t>(rangReponse_)] = fixedWidth(groupe, kTailleReponse);
     // Once the 20 slots are full the last one keeps being replaced, and no marker follows.
-    if (RangReponse < kSlotsReponse) slots[static_cast<std::size_t>(RangReponse) + 1] = "*";
+    if (rangReponse_ < kSlotsReponse) slots[static_cast<std::size_t>(rangReponse_) + 1] = "*";
   }
-  RangReponse = static_cast<std::int16_t>(std::min(RangReponse + 1, kSlotsReponse));
+  rangReponse_ = static_cast<std::int16_t>(std::min(rangReponse_ + 1, kSlotsReponse));
 }
 
 void Exercice::finDeParcours() {
-  if (RangEspece > 0) --RangEspece;
+  if (rangEspece_ > 0) --rangEspece_;
 }
 
-int Exercice::rangsEnregistres() const { return std::clamp<int>(RangEspece, 0, kRangMax); }
+std::optional<PartBonnesReponses> Exercice::part() const {
+  return PartBonnesReponses::calculer(nbBien_, nbErreurs_);
+}
+
+int Exercice::rangsEnregistres() const { return std::clamp<int>(rangEspece_, 0, kRangMax); }
 
 std::int16_t Exercice::especeVue(int rang) const {
   return recorded(rang) ? especesVues_[static_cast<std::size_t>(rang)] : 0;

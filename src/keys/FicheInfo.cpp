@@ -1,12 +1,15 @@
 #include "keys/FicheInfo.h"
 
 #include <QLabel>
+#include <QPropertyAnimation>
 #include <QVBoxLayout>
 
 #include "app/Fenetre.h"
 
 namespace sylvenor {
 namespace {
+
+constexpr int kDureeGlissement = 250;  // ms, for the whole height of the window
 
 QString depuisUtf8(const std::string& texte) { return QString::fromStdString(texte); }
 
@@ -37,6 +40,36 @@ FicheInfo::FicheInfo(int largeur, QWidget* parent) : QFrame(parent) {
     lblInfo_[i] = ligneCarte(QString("LblInfo(%1)").arg(i), "Information:", this);
     colonne->addWidget(lblInfo_[i]);
   }
+  glissement_ = new QPropertyAnimation(this, "pos", this);
+  glissement_->setObjectName("GlissementFiche");
+  connect(glissement_, &QPropertyAnimation::finished, this, &FicheInfo::finGlissement);
+}
+
+void FicheInfo::entrer(int haut) {
+  if (isVisible() && glissement_->endValue().toPoint().y() == haut) return;
+  if (!isVisible()) move(x(), parentWidget()->height());
+  show();
+  raise();
+  glisserVers(haut);
+}
+
+void FicheInfo::sortir() {
+  const int bas = parentWidget()->height();
+  if (!isVisible() || glissement_->endValue().toPoint().y() == bas) return;
+  glisserVers(bas);
+}
+
+void FicheInfo::glisserVers(int haut) {
+  glissement_->stop();
+  const int trajet = std::abs(haut - y());
+  glissement_->setDuration(kDureeGlissement * trajet / std::max(1, parentWidget()->height()));
+  glissement_->setStartValue(pos());
+  glissement_->setEndValue(QPoint(x(), haut));
+  glissement_->start();
+}
+
+void FicheInfo::finGlissement() {
+  if (y() >= parentWidget()->height()) hide();
 }
 
 void FicheInfo::montrer(const std::string& nom, const RubriquesFiche& rubriques,

@@ -1,5 +1,3 @@
-// A little longer than most files: the key window still runs the exercise's steps itself, until
-// the rules of the exercise move into the exercise.
 #include "keys/FrmCle.h"
 
 #include <QApplication>
@@ -11,7 +9,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
-#include <chrono>
 
 #include "app/Fenetre.h"
 #include "app/FrmTemp.h"
@@ -26,7 +23,6 @@
 #include "keys/PanneauCompteur.h"
 #include "keys/PhraseGroupe.h"
 #include "keys/RecapText.h"
-#include "keys/TirageEspece.h"
 #include "platform/PictureLoader.h"
 #include "platform/Twips.h"
 #include "species/ImagesEspece.h"
@@ -37,8 +33,8 @@ namespace {
 
 constexpr int kLargeur = 12000;  // twips
 constexpr int kHauteur = 9660;
-constexpr int kHautFiche = 6315;
-constexpr int kPasFiche = 110;
+// Where the card stops over the photograph.
+constexpr int kHautFiche = 6360;
 constexpr RectTwips kCadrePhoto{0, 5940, 4920, 3720};
 constexpr int kLargeurFiche = 4200;
 constexpr RectTwips kCompteur{9240, 5940, 2640, 2280};
@@ -55,12 +51,7 @@ QLabel* label(const QString& name, const QString& text, const RectTwips& rect, Q
 
 FrmCle::FrmCle(Programme& programme, const ProfilCle& profil, Entourage entourage,
                OrigineCle origine)
-    : programme_(programme),
-      profil_(profil),
-      entourage_(entourage),
-      origine_(std::move(origine)),
-      hasard_(static_cast<std::mt19937::result_type>(
-          std::chrono::steady_clock::now().time_since_epoch().count())) {
+    : programme_(programme), profil_(profil), entourage_(entourage), origine_(std::move(origine)) {
   setObjectName(fromUtf8(profil.nomFenetre));
   setWindowTitle(fromUtf8(profil.titre));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -160,13 +151,7 @@ bool FrmCle::demarrer() {
     controles_->reinitialiser();
     return true;
   }
-  const std::int16_t kind = profil_.vegetal;
-  const OptionsEleve current = options();
-  const bool possible =
-      current.choix
-          ? TirageEspece::AuHasard(programme_.base(), kind, current.utiliser, hasard_).has_value()
-          : TirageEspece::contientGenre(programme_.base(), kind);
-  if (!possible) {
+  if (!Exercice::especePossible(programme_.base(), profil_.vegetal, options())) {
     QMessageBox::information(this, "Information", fromUtf8(profil_.aucuneEspece));
     terminer();
     return false;
@@ -179,10 +164,10 @@ void FrmCle::suivant() {
   controles_->reinitialiser();
   frmCompteur_->setVisible(options().compteur);
   // The panel already counts the species to come while the pupil chooses its number.
-  Exercice& exercice = programme_.exercice();
-  exercice.NbAideEspece = 0;
-  frmCompteur_->montrerRangSuivant(exercice);
-  const auto espece = choisirEspece();
+  frmCompteur_->montrerRangSuivant(programme_.exercice());
+  const auto espece =
+      programme_.exercice().presenterEspece(programme_.base(), profil_.vegetal, options(),
+                                            [this] { return entourage_.numero.demander(); });
   if (!espece) {
     // The teacher changed the base or the filters during the run.
     QMessageBox::information(this, "Information", fromUtf8(profil_.aucuneEspece));
@@ -190,23 +175,8 @@ void FrmCle::suivant() {
     return;
   }
   espece_ = *espece;
-  programme_.exercice().especeSuivante(espece_);
   majCompteur();
   afficher(espece_);
-}
-
-std::optional<std::int16_t> FrmCle::choisirEspece() {
-  const OptionsEleve current = options();
-  const BaseEspeces& base = programme_.base();
-  if (current.choix)
-    return TirageEspece::AuHasard(base, profil_.vegetal, current.utiliser, hasard_);
-  if (!TirageEspece::contientGenre(base, profil_.vegetal)) return std::nullopt;
-  for (;;) {
-    const std::int16_t chosen = entourage_.numero.demander();
-    if (chosen >= 1 && chosen <= base.NbFiches() && base.fiche(chosen).Vegetal == profil_.vegetal) {
-      return chosen;
-    }
-  }
 }
 
 void FrmCle::afficher(std::int16_t numero) {
@@ -220,18 +190,14 @@ void FrmCle::afficher(std::int16_t numero) {
 }
 
 void FrmCle::valider(const FeuilleCle& feuille) {
-  // A single classification from the browser records nothing in the exercise.
-  if (!navigateur()) programme_.exercice().enregistrerReponse(feuille.groupe);
   const BaseEspeces& base = programme_.base();
-  const bool juste =
-      espece_ >= 1 && espece_ <= base.NbFiches() && base.fiche(espece_).Groupe == feuille.code;
-  if (juste) {
-    ReponseJuste();
-    avancer(true);
-    return;
-  }
-  ReponseFausse();
-  if (!options().reponse) avancer(false);
+  // A single classification from the browser is judged but records and counts nothing.
+  const auto jugement =
+      navigateur()
+          ? Exercice::juger(base, espece_, feuille.code, options().reponse)
+          : programme_.exercice().valider(base, feuille.groupe, feuille.code, options().reponse);
+  montrerVerdict(jugement.juste);
+  if (jugement.suivante) avancer(jugement.juste);
 }
 
 void FrmCle::avancer(bool juste) {
@@ -282,15 +248,8 @@ void FrmCle::ramener() {
   activateWindow();
 }
 
-void FrmCle::ReponseJuste() {
-  FrmOuiNon(true, entourage_.images, this).exec();
-  if (!navigateur()) ++programme_.exercice().NbBien;
-  majCompteur();
-}
-
-void FrmCle::ReponseFausse() {
-  FrmOuiNon(false, entourage_.images, this).exec();
-  if (!navigateur()) ++programme_.exercice().NbErreurs;
+void FrmCle::montrerVerdict(bool juste) {
+  FrmOuiNon(juste, entourage_.images, this).exec();
   majCompteur();
 }
 
@@ -326,36 +285,21 @@ void FrmCle::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void FrmCle::montrerFiche() {
-  if (!options().fiche || frmInfo_->isVisible()) return;
-  frmInfo_->show();
-  frmInfo_->raise();
-  for (int t = kHauteur; t >= kHautFiche; t -= kPasFiche) {
-    frmInfo_->move(frmInfo_->x(), std::min(twips(t), hautFicheEntiere()));
-    frmInfo_->repaint();
-  }
+  if (options().fiche) frmInfo_->entrer(std::min(twips(kHautFiche), hautFicheEntiere()));
 }
 
 // A card taller than its usual place rises higher, so that its last line stays in view.
 int FrmCle::hautFicheEntiere() const { return height() - frmInfo_->height(); }
 
-void FrmCle::cacherFiche() {
-  if (!frmInfo_->isVisible()) return;
-  for (int y = frmInfo_->y(); y <= height(); y += twips(kPasFiche)) {
-    frmInfo_->move(frmInfo_->x(), y);
-    frmInfo_->repaint();
-  }
-  frmInfo_->hide();
-}
+void FrmCle::cacherFiche() { frmInfo_->sortir(); }
 
 void FrmCle::aide(int index) {
   FrmImageAide viewer(this);
   viewer.chargerImage(programme_.dossier() / "aide" / (std::to_string(index) + profil_.suffixeAide),
                       ImagesEspece::photo(programme_.dossier(), 0));
   viewer.exec();
-  Exercice& exercice = programme_.exercice();
-  ++exercice.NbAideEspece;
-  ++exercice.NbAideTotal;
-  frmCompteur_->montrerAide(exercice);
+  programme_.exercice().aideConsultee();
+  frmCompteur_->montrerAide(programme_.exercice());
 }
 
 void FrmCle::AfficherLoupe() {

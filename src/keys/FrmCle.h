@@ -3,8 +3,6 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
-#include <optional>
-#include <random>
 #include <vector>
 
 #include "keys/ProfilCle.h"
@@ -81,11 +79,9 @@ class FrmCle : public QWidget {
 
   OptionsEleve options() const;
   void suivant();
-  std::optional<std::int16_t> choisirEspece();
   void afficher(std::int16_t numero);
   void valider(const FeuilleCle& feuille);
-  void ReponseJuste();
-  void ReponseFausse();
+  void montrerVerdict(bool juste);
   void majCompteur();
   void Form_Activate();
   void montrerFiche();
@@ -101,7 +97,6 @@ class FrmCle : public QWidget {
   const ProfilCle& profil_;
   Entourage entourage_;
   OrigineCle origine_;
-  std::mt19937 hasard_;
   std::int16_t espece_ = 0;
   ControlesCle* controles_ = nullptr;
   QPointer<FrmCle> suite_;

@@ -43,22 +43,26 @@ PanneauCompteur::PanneauCompteur(QWidget* parent) : QFrame(parent) {
   lblPourcent_->setStyleSheet("font-weight: bold; color: black; background: transparent;");
 }
 
-void PanneauCompteur::montrerAide(const Exercice& exercice) {
-  lblCompteAide_->setText(
-      QString("%1 - total: %2").arg(exercice.NbAideEspece).arg(exercice.NbAideTotal));
+void PanneauCompteur::montrerAide(int espece, int total) {
+  lblCompteAide_->setText(QString("%1 - total: %2").arg(espece).arg(total));
 }
 
+void PanneauCompteur::montrerAide(const Exercice& exercice) {
+  montrerAide(exercice.nbAideEspece(), exercice.nbAideTotal());
+}
+
+// The species to come has had no help yet.
 void PanneauCompteur::montrerRangSuivant(const Exercice& exercice) {
-  montrerAide(exercice);
-  lblEssai_->setText(QString::number(exercice.RangEspece + 1));
+  montrerAide(0, exercice.nbAideTotal());
+  lblEssai_->setText(QString::number(exercice.rangEspece() + 1));
 }
 
 void PanneauCompteur::montrer(const Exercice& exercice) {
   montrerAide(exercice);
-  lblEssai_->setText(QString::number(exercice.RangEspece));
-  lblBon_->setText(QString::number(exercice.NbBien));
-  lblErreur_->setText(QString::number(exercice.NbErreurs));
-  const auto part = PartBonnesReponses::calculer(exercice.NbBien, exercice.NbErreurs);
+  lblEssai_->setText(QString::number(exercice.rangEspece()));
+  lblBon_->setText(QString::number(exercice.nbBien()));
+  lblErreur_->setText(QString::number(exercice.nbErreurs()));
+  const auto part = exercice.part();
   if (!part) return;
   barcolor_->setFixedWidth(twips(part->largeur));
   lblPourcent_->setText(QString("%1 %").arg(part->pourcent));

@@ -23,6 +23,8 @@ class PanneauCompteur : public QFrame {
   void montrerRangSuivant(const Exercice& exercice);
 
  private:
+  void montrerAide(int espece, int total);
+
   QLabel* lblCompteAide_ = nullptr;
   QLabel* lblEssai_ = nullptr;
   QLabel* lblBon_ = nullptr;

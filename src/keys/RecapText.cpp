@@ -23,11 +23,11 @@ std::string ligneEspece(const Exercice& exercice, const BaseEspeces& base, int r
 }  // namespace
 
 std::string RecapText::composerRecap(const Exercice& exercice, const BaseEspeces& base) {
-  std::string texte = "Récapitulatif pour " + exercice.NomEleve + "\n\n";
-  texte += "Aide utilisée " + std::to_string(exercice.NbAideTotal) + " fois\n";
-  texte += "Nombre d'espèces à classer: " + std::to_string(exercice.RangEspece) + '\n';
-  texte += "Nombre d'espèces bien classées: " + std::to_string(exercice.NbBien) + '\n';
-  texte += "Nombre d'erreurs: " + std::to_string(exercice.NbErreurs) + "\n\n";
+  std::string texte = "Récapitulatif pour " + exercice.nomEleve() + "\n\n";
+  texte += "Aide utilisée " + std::to_string(exercice.nbAideTotal()) + " fois\n";
+  texte += "Nombre d'espèces à classer: " + std::to_string(exercice.rangEspece()) + '\n';
+  texte += "Nombre d'espèces bien classées: " + std::to_string(exercice.nbBien()) + '\n';
+  texte += "Nombre d'erreurs: " + std::to_string(exercice.nbErreurs()) + "\n\n";
   // Only the ranks the tables hold: an exercise of more than 100 species lists the first 100.
   for (int rang = 1; rang <= exercice.rangsEnregistres(); ++rang) {
     texte += ligneEspece(exercice, base, rang);

@@ -1,7 +1,5 @@
 #include "keys/TirageEspece.h"
 
-#include <vector>
-
 namespace sylvenor {
 namespace {
 
@@ -13,9 +11,8 @@ bool repartitionUtilisee(std::int16_t repartition, const std::array<bool, 4>& ut
 
 }  // namespace
 
-std::optional<std::int16_t> TirageEspece::AuHasard(const BaseEspeces& base, std::int16_t vegetal,
-                                                   const std::array<bool, 4>& utiliser,
-                                                   std::mt19937& hasard) {
+std::vector<std::int16_t> TirageEspece::candidats(const BaseEspeces& base, std::int16_t vegetal,
+                                                  const std::array<bool, 4>& utiliser) {
   std::vector<std::int16_t> candidates;
   for (std::int16_t k = 1; k <= base.NbFiches(); ++k) {
     const FicheEspece& fiche = base.fiche(k);
@@ -23,6 +20,13 @@ std::optional<std::int16_t> TirageEspece::AuHasard(const BaseEspeces& base, std:
       candidates.push_back(k);
     }
   }
+  return candidates;
+}
+
+std::optional<std::int16_t> TirageEspece::AuHasard(const BaseEspeces& base, std::int16_t vegetal,
+                                                   const std::array<bool, 4>& utiliser,
+                                                   std::mt19937& hasard) {
+  const std::vector<std::int16_t> candidates = candidats(base, vegetal, utiliser);
   if (candidates.empty()) return std::nullopt;
   std::uniform_int_distribution<std::size_t> pick(0, candidates.size() - 1);
   return candidates[pick(hasard)];

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <random>
+#include <vector>
 
 #include "species/BaseEspeces.h"
 
@@ -17,6 +18,9 @@ class TirageEspece {
   static std::optional<std::int16_t> AuHasard(const BaseEspeces& base, std::int16_t vegetal,
                                               const std::array<bool, 4>& utiliser,
                                               std::mt19937& hasard);
+  // The species of that kingdom whose distribution is in use, in base order.
+  static std::vector<std::int16_t> candidats(const BaseEspeces& base, std::int16_t vegetal,
+                                             const std::array<bool, 4>& utiliser);
   // Whether the base holds at least one species of that kingdom.
   static bool contientGenre(const BaseEspeces& base, std::int16_t vegetal);
 };

@@ -183,7 +183,7 @@ QPushButton* FrmCreer::bouton(const QString& name, const QString& caption, const
 
 void FrmCreer::construireBoutons() {
   Fenetre::etiquette("Label1", "Classification de:", rectTwips(2025, 45, 2400, 285), this);
-  Fenetre::etiquette("TxtNomEleve", QString::fromStdString(programme_.exercice().NomEleve),
+  Fenetre::etiquette("TxtNomEleve", QString::fromStdString(programme_.exercice().nomEleve()),
                      rectTwips(2040, 330, 7000, 285), this)
       ->setStyleSheet("font-weight: bold;");
   auto* quitter = new PictureButton("BtnQuit", entourage_.images.image("QuitterSamuon"),
@@ -399,7 +399,7 @@ void FrmCreer::BtnTest_Click() {
   std::array<QPixmap, PlateauClassification::kNbImages> images;
   for (int i = 0; i < PlateauClassification::kNbImages; ++i) images.at(i) = img_[i]->pixmap();
   essai_ = new FrmTester(
-      {classification(), plateau_, images, programme_.exercice().NomEleve}, entourage_.images,
+      {classification(), plateau_, images, programme_.exercice().nomEleve()}, entourage_.images,
       [this] { finEssai(); }, this);
   essai_->show();
   hide();
@@ -413,8 +413,8 @@ void FrmCreer::finEssai() {
 
 void FrmCreer::BtnEnreg_Click() {
   ClassificationsEnregistrees sauvegardes(programme_.fichiers(), programme_.dossier());
-  const FileError erreur = sauvegardes.enregistrer(classification(), programme_.exercice().NomEleve,
-                                                   programme_.horloge().now());
+  const FileError erreur = sauvegardes.enregistrer(
+      classification(), programme_.exercice().nomEleve(), programme_.horloge().now());
   if (erreur != FileError::Aucune) {
     FrenchMessageBox::avertir(this, "Attention",
                               QString::fromStdString(ClassificationsEnregistrees::messageErreur(

@@ -106,7 +106,7 @@ void FrmEntrerNom::Timer1_Timer() { txtNomEleve_->setFocus(); }
 
 void FrmEntrerNom::TxtNomEleve_GotFocus() {
   if (txtNomEleve_->text() == fromView(NomEleve::kInvite)) {
-    txtNomEleve_->setText(QString::fromStdString(NomEleve::nomPropose(exercice_.NomEleve)));
+    txtNomEleve_->setText(QString::fromStdString(NomEleve::nomPropose(exercice_.nomEleve())));
   }
 }
 

@@ -11,6 +11,7 @@
 #include "platform/Twips.h"
 #include "species/RecordCodec.h"
 #include "support/ModalDriver.h"
+#include "support/Reponses.h"
 #include "support/WindowTest.h"
 #include "teacher/FrmProf.h"
 
@@ -63,11 +64,11 @@ TEST_F(SplashscreenTest, OpensCollapsedAndThePupilEntryAsksTheNameThenExpandsThe
   EXPECT_FALSE(boxPass()->isVisible());
   test::ModalDriver modals;
   typeName(modals, "Léa");
-  programme().exercice().NbBien = 5;
+  test::repondre(programme().exercice(), 5, 0);
   click(start(), "BtnEleve");
   EXPECT_EQ(start().height(), twips(4470));
   EXPECT_EQ(child<QLabel>(start(), "LblNomEleve")->text().trimmed(), "Léa");
-  EXPECT_EQ(programme().exercice().NbBien, 0);
+  EXPECT_EQ(programme().exercice().nbBien(), 0);
   EXPECT_EQ(textesPeuContrastes(start()).join(" | ").toStdString(), "");
   click(start(), "BtnProfesseur");
   EXPECT_EQ(start().height(), twips(1905));
@@ -168,8 +169,8 @@ TEST_F(SplashscreenTest, ASpeciesOfTheBrowserIsClassifiedOnceAndTheBrowserTellsI
   for (const char* name : {"Btn02", "Btn022", "Btn0222", "BtnOK0222"}) click(*key, name);
   EXPECT_TRUE(QTest::qWaitFor([] { return visibleWindow("Frm3") == nullptr; }));
   EXPECT_EQ(child<QLabel>(*browser, "LblGroupe")->text(), "Cette plante est un Lichen.");
-  EXPECT_EQ(programme().exercice().NbBien, 0);
-  EXPECT_EQ(programme().exercice().RangEspece, 0);
+  EXPECT_EQ(programme().exercice().nbBien(), 0);
+  EXPECT_EQ(programme().exercice().rangEspece(), 0);
   EXPECT_TRUE(modals.recaps.isEmpty());
 }
 

@@ -193,8 +193,8 @@ TEST_F(Form4Test, TheMagnifierShowsTheEnlargedPhotographAndLeavesTheExerciseAlon
   EXPECT_EQ(modals_.vus, (QStringList{"FrmImageAide", "FrmImageAide"}));
   EXPECT_EQ(vus, (QStringList{QString::fromStdString("|" + padded("Renard roux", 50) + "|300"),
                               QString::fromStdString("|" + padded("Chêne", 50) + "|0")}));
-  EXPECT_EQ(programme().exercice().EspeceCourante, 2);
-  EXPECT_EQ(programme().exercice().RangEspece, 1);
+  EXPECT_EQ(programme().exercice().especeCourante(), 2);
+  EXPECT_EQ(programme().exercice().rangEspece(), 1);
   EXPECT_TRUE(form_->isVisible());
 }
 
@@ -207,7 +207,7 @@ TEST_F(Form4Test, ClassifyingSendsTheChosenSpeciesAndKeepsTheBrowserOpen) {
   }
   EXPECT_EQ(classes_, (std::vector<std::int16_t>{2, 3}));
   EXPECT_TRUE(form_->isVisible());
-  EXPECT_EQ(programme().exercice().EspeceCourante, 0);
+  EXPECT_EQ(programme().exercice().especeCourante(), 0);
   EXPECT_FALSE(std::filesystem::exists(dossier_ / "data"));
 
   form_->afficherGroupe("Cet animal est un Mustélidé.");

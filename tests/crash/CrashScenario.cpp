@@ -50,10 +50,6 @@ BaseEspeces loaded(FileAccess& files, const fs::path& root) {
   return base;
 }
 
-void add(CrashScenario::View& view, const fs::path& file, const std::string& key) {
-  if (fs::exists(file)) view[key] = TempDir::readFile(file);
-}
-
 }  // namespace
 
 fs::path CrashScenario::programme(const fs::path& root) { return root / "programme"; }

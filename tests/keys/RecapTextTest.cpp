@@ -38,10 +38,12 @@ class RecapTextTest : public ::testing::Test {
     }
     exercice_.nouvelEleve("Léa");
   }
+  // Every card is of group 0: the groups given here are validated as wrong ones.
   void presenter(std::int16_t espece, const std::vector<std::string>& reponses = {}) {
     exercice_.especeSuivante(espece);
-    for (const auto& groupe : reponses) exercice_.enregistrerReponse(groupe);
+    for (const auto& groupe : reponses) exercice_.valider(base_, groupe, 1, true);
   }
+  void repondreJuste(const std::string& groupe) { exercice_.valider(base_, groupe, 0, true); }
   std::vector<std::string> recap() const {
     return lines(RecapText::composerRecap(exercice_, base_));
   }
@@ -51,12 +53,12 @@ class RecapTextTest : public ::testing::Test {
 };
 
 TEST_F(RecapTextTest, ASmallExerciseGivesTheExactText) {
-  presenter(2, {"Mammifère", "Reptile"});
-  presenter(1, {"Oiseau"});
+  presenter(2, {"Mammifère"});
+  repondreJuste("Reptile");
+  presenter(1);
+  repondreJuste("Oiseau");
   presenter(3, {"Poisson"});  // still on screen when the pupil quits
-  exercice_.NbBien = 2;
-  exercice_.NbErreurs = 2;
-  exercice_.NbAideTotal = 3;
+  for (int i = 0; i < 3; ++i) exercice_.aideConsultee();
   exercice_.finDeParcours();
   EXPECT_EQ(RecapText::composerRecap(exercice_, base_),
             "Récapitulatif pour " + padded("Léa", 61) +

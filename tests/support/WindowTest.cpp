@@ -144,6 +144,21 @@ QStringList WindowTest::lignesQuiBarrent(QWidget& cle) {
   return barres;
 }
 
+QTimer* WindowTest::horloge(QWidget& window, const QString& name,
+                            std::chrono::milliseconds intervalle) {
+  auto* timer = child<QTimer>(window, name);
+  if (timer == nullptr) return nullptr;
+  EXPECT_EQ(timer->intervalAsDuration(), intervalle) << name.toStdString();
+  // A day: longer than any test, and a running timer starts again from now.
+  timer->setInterval(std::chrono::hours(24));
+  return timer;
+}
+
+void WindowTest::tic(QTimer& timer) {
+  ASSERT_TRUE(timer.isActive()) << timer.objectName().toStdString();
+  QMetaObject::invokeMethod(&timer, "timeout");
+}
+
 void WindowTest::click(QWidget& window, const QString& name) {
   auto* button = window.findChild<QAbstractButton*>(name);
   ASSERT_NE(button, nullptr) << name.toStdString();

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QString>
 #include <QWidget>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -16,6 +17,8 @@
 #include "support/FakeVolumeQuery.h"
 #include "support/FaultyFileAccess.h"
 #include "support/TempDir.h"
+
+class QTimer;
 
 namespace sylvenor::test {
 
@@ -36,6 +39,11 @@ class WindowTest : public ::testing::Test {
     EXPECT_NE(found, nullptr) << name.toStdString();
     return found;
   }
+  // Takes the window's timer of that name, set to `intervalle`, from the clock: from now on it
+  // ticks only when the test calls `tic`, so that no test waits on real time.
+  static QTimer* horloge(QWidget& window, const QString& name,
+                         std::chrono::milliseconds intervalle);
+  static void tic(QTimer& timer);
   // Whether a label shows its whole text: every line and every word within its box, and the
   // box within its window.
   static bool montreEntier(const QLabel& label);

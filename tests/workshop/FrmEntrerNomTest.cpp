@@ -3,10 +3,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
-#include <tuple>
 
 #include "keys/Exercice.h"
 #include "support/ModalDriver.h"
+#include "support/Reponses.h"
 #include "support/WindowTest.h"
 
 namespace sylvenor {
@@ -29,6 +29,7 @@ class FrmEntrerNomTest : public test::WindowTest {
     if (!former.empty()) exercice().nouvelEleve(former);
     entry_ = std::make_unique<FrmEntrerNom>(exercice());
     entry_->show();
+    focus_ = horloge(*entry_, "Timer1", std::chrono::seconds(1));
     EXPECT_TRUE(QTest::qWaitForWindowActive(entry_.get()));
   }
   QLineEdit* box() { return child<QLineEdit>(*entry_, "TxtNomEleve"); }
@@ -46,6 +47,7 @@ class FrmEntrerNomTest : public test::WindowTest {
 
   test::ModalDriver modals_;
   std::unique_ptr<FrmEntrerNom> entry_;
+  QTimer* focus_ = nullptr;
 };
 
 TEST_F(FrmEntrerNomTest, ContinuingAtOnceStaysOpenAndOffersTheFormerName) {
@@ -55,15 +57,15 @@ TEST_F(FrmEntrerNomTest, ContinuingAtOnceStaysOpenAndOffersTheFormerName) {
   EXPECT_TRUE(stillOpen());
   EXPECT_TRUE(box()->hasFocus());
   EXPECT_EQ(box()->text(), "Léo");
-  EXPECT_EQ(exercice().NomEleve, padded("  Léo"));
+  EXPECT_EQ(exercice().nomEleve(), padded("  Léo"));
 }
 
 TEST_F(FrmEntrerNomTest, OneSecondAfterOpeningTheBoxHasTheFocus) {
   open();
-  QTest::qWait(500);
   EXPECT_FALSE(box()->hasFocus());
   EXPECT_EQ(box()->text(), "<< Entrer un nom ici >>");
-  EXPECT_TRUE(QTest::qWaitFor([&] { return box()->hasFocus(); }, 1500));
+  tic(*focus_);
+  EXPECT_TRUE(box()->hasFocus());
   EXPECT_TRUE(box()->text().isEmpty());  // no pupil before
 }
 
@@ -83,7 +85,7 @@ TEST_F(FrmEntrerNomTest, EachRefusedCharacterGivesOneMessageAndEmptiesTheBox) {
     EXPECT_TRUE(stillOpen());
     EXPECT_TRUE(box()->text().isEmpty());
     EXPECT_EQ(entry_->focusWidget(), box());
-    EXPECT_EQ(exercice().NomEleve, padded("Léo"));
+    EXPECT_EQ(exercice().nomEleve(), padded("Léo"));
   }
 }
 
@@ -97,7 +99,7 @@ TEST_F(FrmEntrerNomTest, BlanksEscapeAndClosingLeaveTheWindowOpenAndTheNameUncha
   QTest::qWait(20);
   EXPECT_TRUE(modals_.vus.isEmpty());
   EXPECT_TRUE(stillOpen());
-  EXPECT_EQ(exercice().NomEleve, padded("Léo"));
+  EXPECT_EQ(exercice().nomEleve(), padded("Léo"));
 }
 
 TEST_F(FrmEntrerNomTest, AcceptedNamesAreStoredOnSixtyCharacters) {
@@ -112,19 +114,20 @@ TEST_F(FrmEntrerNomTest, AcceptedNamesAreStoredOnSixtyCharacters) {
     type(typed);
     click(*entry_, "Command1");
     EXPECT_FALSE(stillOpen()) << typed.toStdString();
-    EXPECT_EQ(exercice().NomEleve, stored);
+    EXPECT_EQ(exercice().nomEleve(), stored);
   }
 }
 
 TEST_F(FrmEntrerNomTest, TheSameNameAgainWithTheKeypadEnterZeroesTheCounters) {
   open("Léo");
   Exercice& e = exercice();
-  std::tie(e.NbAideTotal, e.RangEspece, e.NbBien, e.NbErreurs) = std::tuple(3, 4, 2, 1);
+  test::repondre(e, 2, 1);
+  e.aideConsultee();
   QTest::mouseClick(box(), Qt::LeftButton);
   QTest::keyClick(box(), Qt::Key_Enter);
   EXPECT_EQ(entry_->result(), QDialog::Accepted);
-  EXPECT_EQ(e.NomEleve, padded("Léo"));
-  EXPECT_EQ((std::vector<int>{e.NbAideTotal, e.RangEspece, e.NbBien, e.NbErreurs}),
+  EXPECT_EQ(e.nomEleve(), padded("Léo"));
+  EXPECT_EQ((std::vector<int>{e.nbAideTotal(), e.rangEspece(), e.nbBien(), e.nbErreurs()}),
             std::vector<int>(4, 0));
 }
 
