@@ -94,18 +94,22 @@ class Routage {
       }
     }
     std::sort(colonnes.rbegin(), colonnes.rend());
+    // Round the answer as far from it as the gap to its neighbours allows: a larger font
+    // brings the texts above and below closer.
     const qreal x = depuis.center().x();
-    const qreal dessous = depuis.bottom() + 2 * kEcart;
-    const qreal dessus = depuis.top() - 2 * kEcart;
-    for (const qreal colonne : colonnes) {
-      const QPolygonF parDessous{QPointF(x, depuis.bottom() + kEcart), QPointF(x, dessous),
-                                 QPointF(colonne, dessous), QPointF(colonne, vers.bottom() - 2),
-                                 QPointF(vers.left() - kEcart, vers.bottom() - 2)};
-      if (libre(parDessous)) return parDessous;
-      const QPolygonF parDessus{QPointF(x, depuis.top() - kEcart), QPointF(x, dessus),
-                                QPointF(colonne, dessus), QPointF(colonne, vers.top() + 2),
-                                QPointF(vers.left() - kEcart, vers.top() + 2)};
-      if (libre(parDessus)) return parDessus;
+    for (const int ecart : {2 * kEcart, kEcart, 2}) {
+      const qreal dessous = depuis.bottom() + ecart;
+      const qreal dessus = depuis.top() - ecart;
+      for (const qreal colonne : colonnes) {
+        const QPolygonF parDessous{QPointF(x, depuis.bottom() + 2), QPointF(x, dessous),
+                                   QPointF(colonne, dessous), QPointF(colonne, vers.bottom() - 2),
+                                   QPointF(vers.left() - kEcart, vers.bottom() - 2)};
+        if (libre(parDessous)) return parDessous;
+        const QPolygonF parDessus{QPointF(x, depuis.top() - 2), QPointF(x, dessus),
+                                  QPointF(colonne, dessus), QPointF(colonne, vers.top() + 2),
+                                  QPointF(vers.left() - kEcart, vers.top() + 2)};
+        if (libre(parDessus)) return parDessus;
+      }
     }
     return droit;
   }

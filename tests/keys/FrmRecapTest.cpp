@@ -1,6 +1,6 @@
 #include "keys/FrmRecap.h"
 
-#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
@@ -53,7 +53,12 @@ TEST_F(FrmRecapTest, ShowsAndPrintsTheRecapAsPlainTextInFixedWidthScrollingWhenL
   auto* label = child<QLabel>(recap_, "LblRecap");
   EXPECT_EQ(label->text(), QString::fromStdString(kRecap));
   EXPECT_EQ(label->textFormat(), Qt::PlainText);
-  EXPECT_TRUE(QFontInfo(label->font()).fixedPitch());
+  // One advance for every character, as the columns need: Qt does not call every monospaced
+  // family "fixed pitch" (Noto Sans Mono), so the widths themselves are compared.
+  const QFontMetricsF metrics(label->font());
+  for (const QChar c : QString("W.é >°"))
+    EXPECT_EQ(metrics.horizontalAdvance(c), metrics.horizontalAdvance('i'))
+        << QString(c).toStdString();
   auto* area = qobject_cast<QScrollArea*>(label->parentWidget()->parentWidget());
   ASSERT_NE(area, nullptr);
   EXPECT_GT(area->verticalScrollBar()->maximum(), 0);
