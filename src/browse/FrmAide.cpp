@@ -64,8 +64,8 @@ FrmAide::FrmAide(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->addWidget(retour, 0, Qt::AlignHCenter);
   connect(retour, &QPushButton::clicked, this, &FrmAide::BtnRetour_Click);
   // Enter or Escape close the dictionary, as its only button does.
-  for (const QKeySequence touche : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
-                                    QKeySequence(QKeySequence::Cancel)}) {
+  for (const QKeySequence& touche : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
+                                     QKeySequence(QKeySequence::Cancel)}) {
     connect(new QShortcut(touche, this), &QShortcut::activated, this, &FrmAide::BtnRetour_Click);
   }
   setFixedSize(sizeHint());

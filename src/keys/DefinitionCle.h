@@ -36,9 +36,9 @@ struct ReponseCle {
   std::string nom;
   std::string legende;  // empty for a picture button
   ImageReponse image = ImageReponse::Aucune;
-  RectTwips rect;
+  RectTwips rect{};
   int aide = -1;  // index of the help label beside it, or -1
-  RectTwips rectAide;
+  RectTwips rectAide{};
   int noeud = -1;        // node it shows
   int feuille = -1;      // leaf it shows
   bool passage = false;  // hands the species over to the next key
