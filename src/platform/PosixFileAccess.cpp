@@ -52,6 +52,15 @@ void syncFolder(const std::filesystem::path& folder) {
 }
 
 // What mkstemp puts at the end of a temporary name.
+// In a folder shared by a group (set-group-ID, as a packaged installation's data folder is), each
+// member of the group may replace the file in turn; elsewhere only its owner.
+mode_t modeFichier(const std::filesystem::path& folder) {
+  struct stat info {};
+  const bool partage =
+      ::stat(folder.empty() ? "." : folder.c_str(), &info) == 0 && (info.st_mode & S_ISGID) != 0;
+  return partage ? 0664 : 0644;
+}
+
 bool isTemporaryName(const std::string& name) {
   const std::size_t dot = name.rfind('.');
   if (name.size() < 9 || name.front() != '.' || dot == 0 || dot != name.size() - 7) return false;
@@ -157,7 +166,7 @@ FileError PosixFileAccess::replaceFile(const std::filesystem::path& path, const 
   FileDescriptor fd(::mkstemp(pattern.data()));
   if (fd.get() < 0) return fromErrno(errno);
   const std::filesystem::path temporary = pattern;
-  ::fchmod(fd.get(), 0644);
+  ::fchmod(fd.get(), modeFichier(path.parent_path()));
   FileError error = writeAll(fd.get(), octets, flushed);
   if (::close(fd.release()) != 0 && error == FileError::Aucune) error = fromErrno(errno);
   if (error == FileError::Aucune && ::rename(temporary.c_str(), path.c_str()) != 0) {

@@ -53,6 +53,14 @@ TEST(PosixFileAccess, ReplaceWritesTheWholeFileAndLeavesNothingBeside) {
                           std::filesystem::directory_iterator()),
             1);
   EXPECT_EQ(files.replace(dir / "absent" / "f", "x"), FileError::NonTrouve);
+  struct stat info {};
+  ASSERT_EQ(::stat((dir / "f").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0644u);
+  // In a folder shared by a group, the group's other members may replace it next.
+  ASSERT_EQ(::chmod(dir.path().c_str(), 02775), 0);
+  ASSERT_EQ(files.replace(dir / "f", "groupe"), FileError::Aucune);
+  ASSERT_EQ(::stat((dir / "f").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0664u);
 }
 
 // What a crash leaves of a replacement is a hidden name ending in six letters or digits; the
