@@ -1,6 +1,7 @@
 #include "platform/IniSettingsStore.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <filesystem>
@@ -31,28 +32,39 @@ QString fichierUtilisateur() {
          nomApplication() + ".ini";
 }
 
+// The first of the system's config folders that holds the file; none when no folder does.
+QString fichierEcole() {
+  QStringList dossiers = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+  dossiers.removeAll(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+  for (const QString& dossier : dossiers) {
+    const QString chemin = dossier + '/' + nomApplication() + ".ini";
+    if (QFileInfo::exists(chemin)) return chemin;
+  }
+  return {};
+}
+
+std::unique_ptr<QSettings> ouvrir(const QString& filePath) {
+  if (filePath.isEmpty() || !ouvrable(filePath)) return nullptr;
+  return std::make_unique<QSettings>(filePath, QSettings::IniFormat);
+}
+
 }  // namespace
 
-IniSettingsStore::IniSettingsStore() {
-  if (ouvrable(fichierUtilisateur())) {
-    settings_ =
-        std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, nomApplication());
-  }
-}
+IniSettingsStore::IniSettingsStore() : IniSettingsStore(fichierUtilisateur(), fichierEcole()) {}
 
-IniSettingsStore::IniSettingsStore(const QString& filePath) {
-  if (ouvrable(filePath)) settings_ = std::make_unique<QSettings>(filePath, QSettings::IniFormat);
-}
+IniSettingsStore::IniSettingsStore(const QString& filePath, const QString& schoolFilePath)
+    : settings_(ouvrir(filePath)), ecole_(ouvrir(schoolFilePath)) {}
 
 IniSettingsStore::~IniSettingsStore() = default;
 
 std::optional<std::string> IniSettingsStore::value(std::string_view section, std::string_view key) {
-  if (!settings_) {
-    const auto found = memoire_.find(fullKey(section, key));
-    if (found == memoire_.end()) return std::nullopt;
+  QVariant stored;
+  if (settings_) {
+    stored = settings_->value(fullKey(section, key));
+  } else if (const auto found = memoire_.find(fullKey(section, key)); found != memoire_.end()) {
     return found->second;
   }
-  const QVariant stored = settings_->value(fullKey(section, key));
+  if (!stored.isValid() && ecole_) stored = ecole_->value(fullKey(section, key));
   if (!stored.isValid()) return std::nullopt;
   // A value edited by hand with a comma in it comes back as a list.
   if (stored.typeId() == QMetaType::QStringList) {

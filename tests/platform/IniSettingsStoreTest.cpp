@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QFile>
 #include <filesystem>
 
 #include "support/TempDir.h"
@@ -70,6 +71,37 @@ TEST(IniSettingsStore, ALinkedSettingsFileIsWrittenThrough) {
   EXPECT_TRUE(store.setValue("Paramètres", "Choix", "False"));
   EXPECT_TRUE(std::filesystem::is_symlink(dir / "brambel-Sylvenor.ini"));
   EXPECT_NE(TempDir::readFile(dir / "partage.ini").find("Choix=False"), std::string::npos);
+}
+
+// The school's file, made by the administrator from a teacher's, gives every account the
+// teacher's choices until the account makes its own; it is never written.
+TEST(IniSettingsStore, TheSchoolFileGivesWhatTheAccountHasNotSetAndIsNeverWritten) {
+  TempDir home;
+  TempDir etc;
+  IniSettingsStore(fileIn(etc)).setValue("Sécurité", "Pswrd", "chêne");
+  IniSettingsStore(fileIn(etc)).setValue("Paramètres", "Choix", "False");
+  const std::string school = TempDir::readFile(etc / "brambel-Sylvenor.ini");
+  {
+    IniSettingsStore pupil(fileIn(home), fileIn(etc));
+    EXPECT_EQ(pupil.value("Sécurité", "Pswrd"), "chêne");
+    EXPECT_TRUE(pupil.setValue("Paramètres", "Choix", "True"));
+    EXPECT_EQ(pupil.value("Paramètres", "Choix"), "True");
+    EXPECT_FALSE(pupil.value("Paramètres", "Fiche").has_value());
+  }
+  EXPECT_EQ(TempDir::readFile(etc / "brambel-Sylvenor.ini"), school);
+
+  // Found in the system's config folders; a pipe there is never opened.
+  TempDir pipe;
+  ASSERT_EQ(::mkfifo((pipe / "brambel-Sylvenor.ini").c_str(), 0600), 0);
+  EXPECT_FALSE(IniSettingsStore(fileIn(home), fileIn(pipe)).value("Sécurité", "Pswrd"));
+  const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(QString::fromStdString(home.path().string())));
+  qputenv("XDG_CONFIG_DIRS", QFile::encodeName(QString::fromStdString((home / "vide:").string() +
+                                                                      etc.path().string())));
+  EXPECT_EQ(IniSettingsStore().value("Sécurité", "Pswrd"), "chêne");
+  EXPECT_EQ(IniSettingsStore().value("Paramètres", "Choix"), "True");
+  qputenv("XDG_CONFIG_HOME", config);
+  qunsetenv("XDG_CONFIG_DIRS");
 }
 
 }  // namespace
