@@ -22,8 +22,8 @@ int main(int argc, char* argv[]) {
   }
   QGuiApplication application(argc, argv);
   const QStringList arguments = QCoreApplication::arguments();
-  if (arguments.size() != 2) {
-    std::cerr << "usage : draw_pictures <dossier du programme>\n";
+  if (arguments.size() < 2 || arguments.size() > 3) {
+    std::cerr << "usage : draw_pictures <dossier du programme> [<dossier des icônes>]\n";
     return kBadUsage;
   }
   if (!sylvenor::draw::Typeface::isInstalled()) {
@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
                  "(paquet fonts-dejavu-core), les images auront une autre police\n";
   }
   try {
-    sylvenor::draw::PictureJob(arguments[1]).run();
+    sylvenor::draw::PictureJob(arguments[1], arguments.value(2)).run();
   } catch (const std::exception& error) {
     std::cerr << "draw_pictures : " << error.what() << '\n';
     return kFailure;
