@@ -8,7 +8,7 @@ if(NOT result EQUAL 0)
 endif()
 foreach(expected lib/sylvenor/sylvenor lib/sylvenor/data/base.dat lib/sylvenor/data/0.jpg
                  lib/sylvenor/aide/0frm2.jpg lib/sylvenor/images/QuitterSamuon.png
-                 lib/sylvenor/sauvegardes bin/sylvenor
+                 lib/sylvenor/sauvegardes lib/sylvenor/resultats bin/sylvenor
                  share/applications/fr.brambel.Sylvenor.desktop
                  share/metainfo/fr.brambel.Sylvenor.metainfo.xml
                  share/icons/hicolor/48x48/apps/sylvenor.png

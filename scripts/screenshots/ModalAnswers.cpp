@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -23,13 +24,18 @@ void ModalAnswers::answer() {
     box->accept();
     return;
   }
+  if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && !fichier.isEmpty()) {
+    dialog->selectFile(out_ + "/" + fichier);
+    static_cast<QDialog*>(dialog)->accept();
+    return;
+  }
   const QString name = modal->objectName();
   if (pictures.contains(name)) ok_ = walk::save(*modal, out_ + "/" + pictures.take(name)) && ok_;
   if (name == "FrmDemanderNumEsp") {
     modal->findChild<QScrollBar*>("Scroll")->setValue(numero);
     QTest::mouseClick(modal->findChild<QAbstractButton*>("BtnQuit"), Qt::LeftButton);
   } else if (auto* entry = modal->findChild<QLineEdit*>("TxtNomEleve")) {
-    entry->setText("Camille");
+    entry->setText(nom);
     QTest::mouseClick(modal->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
   } else if (auto* out = modal->findChild<QAbstractButton*>(name == "FrmRecap" ? "BtnQuitter"
                                                                                : "Command1")) {

@@ -13,6 +13,8 @@ class ModalAnswers : public QObject {
 
   QMap<QString, QString> pictures;  // window name -> picture file
   int numero = 1;                   // the species number a pupil chooses when asked
+  QString nom = "Camille";          // the name a pupil types
+  QString fichier;                  // the file a save dialog gets, in the pictures' folder
 
  private:
   void answer();

@@ -16,6 +16,7 @@ class NoSession : public sylvenor::SessionControl,
   int printEmptyLine() override { return 0; }
   int setFontName(const std::string&) override { return 0; }
   int printText(const std::string&) override { return 0; }
+  int newPage() override { return 0; }
   int printImage(const QImage&) override { return 0; }
   int endDocument() override { return 0; }
 };

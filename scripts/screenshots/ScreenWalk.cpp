@@ -15,18 +15,9 @@ namespace {
 
 using walk::clickButton;
 using walk::clickIn;
+using walk::numero;
 using walk::saveScreen;
 using walk::window;
-
-// The species of the sample whose card has the longest lines of its kind.
-int numero(sylvenor::Programme& programme, const std::string& nom) {
-  const sylvenor::BaseEspeces& base = programme.base();
-  for (std::int16_t n = 1; n <= base.NbFiches(); ++n) {
-    const std::string& stored = base.fiche(n).Nom;
-    if (stored.substr(0, stored.find_last_not_of(' ') + 1) == nom) return n;
-  }
-  return 1;
-}
 
 QString ecran(const QString& out, const QString& nom) {
   const QScreen* screen = QGuiApplication::primaryScreen();

@@ -14,3 +14,9 @@ class Splashscreen;
 // The number prompt must be the way species come (the "Choix" setting off).
 bool walkScreens(sylvenor::Splashscreen& start, ModalAnswers& answers,
                  sylvenor::Programme& programme, const QString& out);
+
+// Three pupils each run the animal key, then the teacher opens "Résultats des élèves": the
+// window, a pupil's recap and review, and its PDF and spreadsheet exports, in `out`. The
+// number prompt must be the way species come (the "Choix" setting off).
+bool walkResults(sylvenor::Splashscreen& start, ModalAnswers& answers,
+                 sylvenor::Programme& programme, const QString& out);

@@ -8,6 +8,8 @@
 #include <QToolButton>
 #include <iostream>
 
+#include "app/Programme.h"
+
 namespace walk {
 namespace {
 
@@ -41,6 +43,15 @@ QWidget* window(const char* name) {
     if (top->objectName() == name && top->isVisible()) return top;
   }
   return nullptr;
+}
+
+int numero(sylvenor::Programme& programme, const std::string& nom) {
+  const sylvenor::BaseEspeces& base = programme.base();
+  for (std::int16_t n = 1; n <= base.NbFiches(); ++n) {
+    const std::string& stored = base.fiche(n).Nom;
+    if (stored.substr(0, stored.find_last_not_of(' ') + 1) == nom) return n;
+  }
+  return 1;
 }
 
 }  // namespace walk

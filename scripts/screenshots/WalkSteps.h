@@ -2,7 +2,13 @@
 
 #include <QString>
 
+#include <string>
+
 class QWidget;
+
+namespace sylvenor {
+class Programme;
+}
 
 // The steps every walk of the windows takes.
 namespace walk {
@@ -15,5 +21,7 @@ void clickButton(QWidget& window, const char* name);
 void clickIn(QWidget& window, const char* name);
 // The top-level window shown under that name, if any.
 QWidget* window(const char* name);
+// The number of the sample's species of that name, 1 when there is none.
+int numero(sylvenor::Programme& programme, const std::string& nom);
 
 }  // namespace walk

@@ -193,9 +193,11 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setStyle("Fusion");
   QApplication::setPalette(QApplication::style()->standardPalette());
-  const bool ecrans = argc == 4 && QString(argv[3]) == "ecrans";
+  const QString walk = argc == 4 ? QString(argv[3]) : QString();
+  const bool ecrans = walk == "ecrans" || walk == "resultats";
   if (argc != 3 && !ecrans) {
-    std::cerr << "usage : screenshots <dossier du programme> <dossier des images> [ecrans]\n";
+    std::cerr << "usage : screenshots <dossier du programme> <dossier des images> "
+                 "[ecrans|resultats]\n";
     return 2;
   }
   const QString out = argv[2];
@@ -218,6 +220,7 @@ int main(int argc, char* argv[]) {
   start.show();
   bool ok = true;
   ModalAnswers answers(out, ok);
+  if (walk == "resultats") return walkResults(start, answers, programme, out) ? 0 : 1;
   if (ecrans) return walkScreens(start, answers, programme, out) ? 0 : 1;
   ok = save(start, out + "/accueil.png");
   clickButton(start, "BtnEleve");

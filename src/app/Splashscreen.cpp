@@ -173,7 +173,7 @@ bool Splashscreen::activiteOuverte() {
 
 void Splashscreen::BtnEleve_Click() {
   if (activiteOuverte()) return;
-  FrmEntrerNom entry(programme_.exercice(), this);
+  FrmEntrerNom entry(programme_.exercice(), programme_.horloge(), this);
   entry.exec();
   lblNomEleve_->setText(QString::fromStdString(programme_.exercice().nomEleve()));
   setHauteur(kHauteurDeployee);

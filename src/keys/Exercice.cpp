@@ -5,6 +5,7 @@
 
 #include "keys/TirageEspece.h"
 #include "species/BaseEspeces.h"
+#include "species/Blancs.h"
 #include "species/Cp1252.h"
 #include "teacher/OptionsEleve.h"
 
@@ -28,12 +29,38 @@ void compter(Counter& counter) {
 
 Exercice::Exercice(std::uint32_t graine) : hasard_(graine) {}
 
-void Exercice::nouvelEleve(std::string_view nom) {
+void Exercice::nouvelEleve(std::string_view nom, const DateHeure& debut) {
   nomEleve_ = fixedWidth(nom, kTailleNom);
+  debut_ = debut;
   nbAideTotal_ = 0;
   rangEspece_ = 0;
   nbBien_ = 0;
   nbErreurs_ = 0;
+}
+
+void Exercice::debutParcours(std::string_view cle) {
+  clesParcours_.clear();
+  cleParcourue(cle);
+}
+
+void Exercice::cleParcourue(std::string_view cle) {
+  if (std::find(clesParcours_.begin(), clesParcours_.end(), cle) == clesParcours_.end()) {
+    clesParcours_.emplace_back(cle);
+  }
+}
+
+ResultatEleve Exercice::resultat(std::string recap, const DateHeure& fin) const {
+  ResultatEleve r;
+  r.eleve = Blancs::autour(nomEleve_);
+  r.moment = fin;
+  r.debutExercice = debut_;
+  for (const std::string& cle : clesParcours_) r.cles += (r.cles.empty() ? "" : ", ") + cle;
+  r.especes = rangEspece_;
+  r.bien = nbBien_;
+  r.erreurs = nbErreurs_;
+  r.aide = nbAideTotal_;
+  r.recap = std::move(recap);
+  return r;
 }
 
 bool Exercice::especePossible(const BaseEspeces& base, std::int16_t vegetal,

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "keys/PartBonnesReponses.h"
+#include "platform/Clock.h"
+#include "results/ResultatEleve.h"
 
 namespace sylvenor {
 
@@ -36,8 +38,16 @@ class Exercice {
 
   explicit Exercice(std::uint32_t graine = std::random_device{}());
 
-  // A new pupil: the name, blank-padded or cut to 60 characters, and every counter at 0.
-  void nouvelEleve(std::string_view nom);
+  // A new pupil, who enters the name at `debut`: the name, blank-padded or cut to 60
+  // characters, and every counter at 0.
+  void nouvelEleve(std::string_view nom, const DateHeure& debut = {});
+
+  // A key run begins from the menu with the key `cle` ("animaux"); another key it hands the
+  // species over to joins the run.
+  void debutParcours(std::string_view cle);
+  void cleParcourue(std::string_view cle);
+  // The run that ends now as the teacher's results keep it, with its recap as shown.
+  ResultatEleve resultat(std::string recap, const DateHeure& fin) const;
 
   // Whether a key of that kingdom has a species to present under these options.
   static bool especePossible(const BaseEspeces& base, std::int16_t vegetal,
@@ -88,6 +98,8 @@ class Exercice {
 
   std::mt19937 hasard_;
   std::string nomEleve_;
+  DateHeure debut_;
+  std::vector<std::string> clesParcours_;
   std::int16_t especeCourante_ = 0;
   std::int16_t rangEspece_ = 0;
   std::int16_t rangReponse_ = 1;

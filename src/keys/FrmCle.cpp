@@ -25,6 +25,7 @@
 #include "keys/RecapText.h"
 #include "platform/PictureLoader.h"
 #include "platform/Twips.h"
+#include "results/ResultatsEleves.h"
 #include "species/ImagesEspece.h"
 #include "teacher/FrmProf.h"
 
@@ -145,6 +146,7 @@ OptionsEleve FrmCle::options() const { return programme_.options(); }
 bool FrmCle::demarrer() {
   if (origine_.appelante || navigateur()) {
     espece_ = origine_.appelante ? origine_.appelante->espece() : origine_.especeNavigateur;
+    if (!navigateur()) programme_.exercice().cleParcourue(profil_.nomCourt);
     frmCompteur_->setVisible(options().compteur);
     majCompteur();
     afficher(espece_);
@@ -156,6 +158,7 @@ bool FrmCle::demarrer() {
     terminer();
     return false;
   }
+  programme_.exercice().debutParcours(profil_.nomCourt);
   suivant();
   return true;
 }
@@ -325,8 +328,14 @@ void FrmCle::BtnQuit_Click() {
 }
 
 void FrmCle::FinExercice() {
-  FrmRecap recap(RecapText::composerRecap(programme_.exercice(), programme_.base()),
-                 programme_.imprimante(), this);
+  const Exercice& exercice = programme_.exercice();
+  std::string texte = RecapText::composerRecap(exercice, programme_.base());
+  // Kept for the teacher; a disk that refuses it never keeps the pupil from the recap.
+  if (exercice.rangEspece() > 0) {
+    ResultatsEleves(programme_.fichiers(), programme_.dossier())
+        .enregistrer(exercice.resultat(texte, programme_.horloge().now()));
+  }
+  FrmRecap recap(texte, programme_.imprimante(), this);
   recap.exec();
   terminer();
   entourage_.accueil.show();

@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include "app/SaveFileDialog.h"
 #include "keys/RecapText.h"
+#include "platform/QtPrinter.h"
 #include "platform/Twips.h"
 
 namespace sylvenor {
@@ -36,11 +38,14 @@ FrmRecap::FrmRecap(const std::string& texte, Printer& imprimante, QWidget* paren
 
   auto* cmdImprim = new QPushButton("Imprimer le récapitulatif", this);
   cmdImprim->setObjectName("CmdImprim");
+  auto* cmdPdf = new QPushButton("Enregistrer en PDF", this);
+  cmdPdf->setObjectName("CmdPdf");
   auto* btnQuitter = new QPushButton("Quitter", this);
   btnQuitter->setObjectName("BtnQuitter");
   btnQuitter->setDefault(true);
   auto* boutons = new QHBoxLayout;
   boutons->addWidget(cmdImprim);
+  boutons->addWidget(cmdPdf);
   boutons->addStretch();
   boutons->addWidget(btnQuitter);
 
@@ -50,14 +55,25 @@ FrmRecap::FrmRecap(const std::string& texte, Printer& imprimante, QWidget* paren
   resize(twips(10500), twips(7200));
 
   connect(cmdImprim, &QPushButton::clicked, this, &FrmRecap::CmdImprim_Click);
+  connect(cmdPdf, &QPushButton::clicked, this, &FrmRecap::CmdPdf_Click);
   connect(btnQuitter, &QPushButton::clicked, this, &FrmRecap::BtnQuitter_Click);
 }
 
-void FrmRecap::CmdImprim_Click() {
-  verifier(imprimante_.printEmptyLine());
-  verifier(imprimante_.setFontName("Arial"));
-  verifier(imprimante_.printText(lblRecap_->text().toStdString()));
-  verifier(imprimante_.endDocument());
+void FrmRecap::CmdImprim_Click() { imprimer(imprimante_); }
+
+void FrmRecap::imprimer(Printer& imprimante) {
+  verifier(imprimante.printEmptyLine());
+  verifier(imprimante.setFontName("Arial"));
+  verifier(imprimante.printText(lblRecap_->text().toStdString()));
+  verifier(imprimante.endDocument());
+}
+
+void FrmRecap::CmdPdf_Click() {
+  const QString fichier =
+      SaveFileDialog::ask(this, "Enregistrer en PDF", "Récapitulatif.pdf", "PDF (*.pdf)");
+  if (fichier.isEmpty()) return;
+  QtPrinter pdf(fichier);
+  imprimer(pdf);
 }
 
 void FrmRecap::BtnQuitter_Click() { accept(); }

@@ -20,6 +20,7 @@ ProfilCle construireAnimal() {
       "fiches ou de choisir d'autres espèces.",
       &ClesDichotomiques::animal()};
   profil.suite = &ProfilCle::invertebres();
+  profil.nomCourt = "animaux";
   return profil;
 }
 
@@ -33,6 +34,7 @@ ProfilCle construireInvertebre() {
   profil.couleur = {255, 192, 192};
   profil.definition = &ClesDichotomiques::invertebre();
   profil.continuation = true;
+  profil.nomCourt = "invertébrés";
   return profil;
 }
 
@@ -51,6 +53,7 @@ ProfilCle construireVegetal() {
   profil.definition = &ClesDichotomiques::vegetal();
   profil.imageOui = "OUI_vert";
   profil.imageNon = "NON_vert";
+  profil.nomCourt = "végétaux";
   return profil;
 }
 

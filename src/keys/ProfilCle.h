@@ -26,6 +26,7 @@ struct ProfilCle {
   // The key that an answer hands the species over to, and back.
   const ProfilCle* suite = nullptr;
   bool continuation = false;
+  std::string nomCourt{};  // as the teacher's results name the key
 
   static const ProfilCle& animaux();
   static const ProfilCle& invertebres();

@@ -15,6 +15,8 @@ class Printer {
   virtual int setFontName(const std::string& family) = 0;
   // The whole text, in as many lines and pages as it needs.
   virtual int printText(const std::string& utf8) = 0;
+  // Goes on at the top of a new page.
+  virtual int newPage() = 0;
   // A window as the screen shows it, as large as the page allows.
   virtual int printImage(const QImage& image) = 0;
   // Sends the document to the printer.

@@ -121,6 +121,12 @@ int QtPrinter::printEmptyLine() {
   return document_->printParagraph(QString()) ? 0 : kErreurImprimante;
 }
 
+int QtPrinter::newPage() {
+  if (!document_->open()) return kErreurImprimante;
+  document_->top = 0;
+  return document_->printer->newPage() ? 0 : kErreurImprimante;
+}
+
 int QtPrinter::setFontName(const std::string& family) {
   if (!document_->open()) return kErreurImprimante;
   // A family the system lacks is no error: the text keeps the font it had.

@@ -17,6 +17,7 @@ class QtPrinter : public Printer {
   int printEmptyLine() override;
   int setFontName(const std::string& family) override;
   int printText(const std::string& utf8) override;
+  int newPage() override;
   int printImage(const QImage& image) override;
   int endDocument() override;
 

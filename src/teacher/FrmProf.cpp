@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollArea>
 
 #include "app/CaptionLayout.h"
@@ -20,6 +21,7 @@
 #include "app/GradientBackground.h"
 #include "app/PictureButton.h"
 #include "app/Programme.h"
+#include "results/FrmResultats.h"
 #include "species/SpeciesCodes.h"
 #include "teacher/FrmInfosDisque.h"
 #include "teacher/OptionPair.h"
@@ -205,6 +207,10 @@ QWidget* FrmProf::construireBas(const FrmTemp& pictures) {
           [this](const QString& url) { programme_.web().open(url.toStdString()); });
   layout->addWidget(web);
   layout->addStretch();
+  auto* resultats = new QPushButton("Résultats des élèves", bar);
+  resultats->setObjectName("BtnResultats");
+  connect(resultats, &QPushButton::clicked, this, &FrmProf::BtnResultats_Click);
+  layout->addWidget(resultats);
   auto* valider =
       new PictureButton("Command1", pictures.image("Valider"), "Valider et fermer", bar);
   connect(valider, &QToolButton::clicked, this, &FrmProf::Command1_Click);
@@ -319,6 +325,17 @@ void FrmProf::ajusterAEcran() {
                                    bas_->sizeHint().height() + marges.bottom());
   resize(Fenetre::tailleDansEcran(*this, voulue));
   if (isVisible()) Fenetre::garderDansEcran(*this);
+}
+
+// One results window at a time: a second click brings it back.
+void FrmProf::BtnResultats_Click() {
+  if (!frmResultats_) {
+    frmResultats_ = new FrmResultats(programme_, this);
+    frmResultats_->show();
+  }
+  frmResultats_->relire();
+  frmResultats_->raise();
+  frmResultats_->activateWindow();
 }
 
 void FrmProf::CmdAjout_Click() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 
@@ -12,6 +13,8 @@ class QLabel;
 class QScrollArea;
 
 namespace sylvenor {
+
+class FrmResultats;
 
 class FrmInfosDisque;
 class FrmTemp;
@@ -51,6 +54,7 @@ class FrmProf : public QWidget {
   void outilEnfonce(QWidget& label);
   void outilRelache(QWidget& label, bool surLeLien);
   void Command1_Click();
+  void BtnResultats_Click();
   void CmdAjout_Click();
   void CmdSuppr_Click();
   void afficherNbFiches();
@@ -60,6 +64,7 @@ class FrmProf : public QWidget {
   Programme& programme_;
   const FrmTemp& pictures_;
   FrmInfosDisque* frmInfosDisque_ = nullptr;
+  QPointer<FrmResultats> frmResultats_;
   QWidget* toucheSur_ = nullptr;  // the tool label a key went down on
   QWidget* contenu_ = nullptr;
   QScrollArea* defilement_ = nullptr;

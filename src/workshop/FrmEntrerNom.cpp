@@ -11,6 +11,7 @@
 
 #include "app/Fenetre.h"
 #include "keys/Exercice.h"
+#include "platform/Clock.h"
 #include "platform/Twips.h"
 #include "workshop/NomEleve.h"
 
@@ -34,8 +35,8 @@ QLabel* etiquette(const QString& name, const QString& text, int left, int top, Q
 
 }  // namespace
 
-FrmEntrerNom::FrmEntrerNom(Exercice& exercice, QWidget* parent)
-    : QDialog(parent), exercice_(exercice) {
+FrmEntrerNom::FrmEntrerNom(Exercice& exercice, Clock& horloge, QWidget* parent)
+    : QDialog(parent), exercice_(exercice), horloge_(horloge) {
   setObjectName("FrmEntrerNom");
   setWindowTitle(QString());
   // No close button: the window answers only to "Continuer".
@@ -120,7 +121,7 @@ void FrmEntrerNom::Command1_Click() {
       refuserNom();
       break;
     case NomEleve::Verdict::Accepte:
-      exercice_.nouvelEleve(saisie.nom);
+      exercice_.nouvelEleve(saisie.nom, horloge_.now());
       accept();
       break;
   }

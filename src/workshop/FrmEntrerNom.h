@@ -8,6 +8,7 @@ class QTimer;
 
 namespace sylvenor {
 
+class Clock;
 class Exercice;
 
 // "Qui es-tu ?": the modal window that records the pupil's name and starts a new exercise.
@@ -16,7 +17,7 @@ class FrmEntrerNom : public QDialog {
   Q_OBJECT
 
  public:
-  explicit FrmEntrerNom(Exercice& exercice, QWidget* parent = nullptr);
+  FrmEntrerNom(Exercice& exercice, Clock& horloge, QWidget* parent = nullptr);
 
   // Escape and the window's close button leave the window open.
   void reject() override;
@@ -34,6 +35,7 @@ class FrmEntrerNom : public QDialog {
   void refuserNom();
 
   Exercice& exercice_;
+  Clock& horloge_;
   QLineEdit* txtNomEleve_ = nullptr;
   QPushButton* command1_ = nullptr;
   QTimer* timer1_ = nullptr;

@@ -4,6 +4,7 @@
 #include "crash/PrivateDisk.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/PosixFileAccess.h"
+#include "results/ResultatsEleves.h"
 #include "support/TempDir.h"
 #include "teacher/TransfertFiches.h"
 #include "workshop/ClassificationsEnregistrees.h"
@@ -33,6 +34,12 @@ void expectRefused(const std::filesystem::path& root, FileError expected) {
     EXPECT_EQ(CrashScenario::run(operation, root, files), expected);
     EXPECT_EQ(withoutFiller(root), before);
   }
+  // A pupil's result: refused too, and nothing half-written left for the results screen.
+  ResultatEleve resultat;
+  resultat.eleve = "Léa";
+  resultat.recap = std::string(20000, 'r');
+  EXPECT_EQ(ResultatsEleves(files, CrashScenario::programme(root)).enregistrer(resultat), expected);
+  EXPECT_EQ(withoutFiller(root), before);
 }
 
 TEST(FullDiskTest, EveryChangeIsRefusedWithTheFullDiskMessageAndNothingIsLost) {

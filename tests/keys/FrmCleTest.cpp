@@ -16,6 +16,7 @@
 #include "keys/FicheInfo.h"
 #include "keys/FrmDemanderNumEsp.h"
 #include "platform/Twips.h"
+#include "results/ResultatsEleves.h"
 #include "support/ModalDriver.h"
 #include "support/Reponses.h"
 #include "support/WindowTest.h"
@@ -164,6 +165,15 @@ TEST_F(FrmCleTest, AWholeExerciseIsCountedAndRecappedExactly) {
   EXPECT_EQ(modals_.recaps[0].toStdString(), expected);
   EXPECT_TRUE(accueil_.isVisible());
   EXPECT_EQ(programme().exercice().rangEspece(), 2);
+  // The teacher keeps the run, its recap exactly as shown.
+  const auto gardes = ResultatsEleves(fichiers_, dossier_.path()).lire().resultats;
+  ASSERT_EQ(gardes.size(), 1u);
+  EXPECT_EQ(gardes[0].recap, expected);
+  EXPECT_EQ(gardes[0].fichier, "Léa 7 mars 2026 9-5-30.txt");
+  EXPECT_EQ(
+      (std::vector<int>{gardes[0].especes, gardes[0].bien, gardes[0].erreurs, gardes[0].aide}),
+      (std::vector<int>{2, 2, 1, 3}));
+  EXPECT_EQ(gardes[0].cles, "animaux");
 }
 
 TEST_F(FrmCleTest, WithoutTheRightAnswerRuleAWrongValidationMovesOn) {
@@ -176,8 +186,11 @@ TEST_F(FrmCleTest, WithoutTheRightAnswerRuleAWrongValidationMovesOn) {
   EXPECT_EQ(texte("LblEssai"), "2");
   EXPECT_EQ(texte("LblErreur"), "1");
   EXPECT_EQ(texte("LblPourcent"), "0 %");
+  // A disk that refuses the result never keeps the pupil from the recap.
+  fichiers_.failOn(test::FaultyFileAccess::Operation::Replace, 1, FileError::DisquePlein);
   clic("BtnQuit");
   fermeture();
+  EXPECT_TRUE(ResultatsEleves(fichiers_, dossier_.path()).lire().resultats.empty());
   ASSERT_EQ(modals_.recaps.size(), 1);
   EXPECT_TRUE(
       modals_.recaps[0].endsWith(QString::fromStdString("   > " + padded("Mammifère", 20) + "\n")));
@@ -498,6 +511,7 @@ TEST_F(FrmCleTest, ASingleClassificationFromTheBrowserRecordsNothingAndTellsTheG
   EXPECT_EQ(programme().exercice().nbErreurs(), 0);
   EXPECT_EQ(programme().exercice().rangEspece(), 4);
   EXPECT_TRUE(modals_.recaps.isEmpty());
+  EXPECT_FALSE(std::filesystem::exists(dossier_ / "resultats"));
 }
 
 }  // namespace

@@ -83,6 +83,15 @@ TEST_F(FrmRecapTest, EachFailingStepShowsOneMessageAndTheNextStepsStillRun) {
   EXPECT_TRUE(print().isEmpty());
 }
 
+// Without a printer the same print goes to a PDF file where the pupil chooses.
+TEST_F(FrmRecapTest, ThePrintCanBeSavedAsAPdfFile) {
+  answerNextFileDialog(dossier_ / "mon récapitulatif");
+  click(recap_, "CmdPdf");
+  EXPECT_EQ(test::TempDir::readFile(dossier_ / "mon récapitulatif.pdf").substr(0, 5), "%PDF-");
+  EXPECT_TRUE(modals_.vus.isEmpty());
+  EXPECT_TRUE(imprimante_.steps.empty());
+}
+
 TEST_F(FrmRecapTest, QuitterEndsTheModalRecap) {
   QTimer::singleShot(0, [this] { click(recap_, "BtnQuitter"); });
   // Should the button not close it, the test fails instead of waiting for ever.
@@ -120,6 +129,11 @@ TEST_F(QtPrinterTest, LongTextsFollowOnPagesWideLinesWrapAndEachDocumentStartsAf
   EXPECT_GE(pages(), 2);
   EXPECT_TRUE(printAll(printer, "Récapitulatif", "Police qui n'existe pas").empty());
   EXPECT_EQ(pages(), 1);
+  EXPECT_EQ(printer.printText("Léa"), 0);
+  EXPECT_EQ(printer.newPage(), 0);
+  EXPECT_EQ(printer.printText("Tom"), 0);
+  EXPECT_EQ(printer.endDocument(), 0);
+  EXPECT_EQ(pages(), 2);
 }
 
 TEST_F(QtPrinterTest, EveryStepFailsWhenThePrinterCannotBeOpened) {

@@ -19,8 +19,11 @@ int FakePrinter::setFontName(const std::string& family) {
 
 int FakePrinter::printText(const std::string& utf8) {
   texte = utf8;
+  textes.push_back(utf8);
   return step("texte");
 }
+
+int FakePrinter::newPage() { return step("page"); }
 
 int FakePrinter::printImage(const QImage& image) {
   largeurImage = image.width();

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QHash>
 #include <QImage>
 #include <QMessageBox>
@@ -182,6 +183,18 @@ std::shared_ptr<WindowTest::ModalSeen> WindowTest::answerNextModal() {
   });
   poll->start(0);
   return seen;
+}
+
+void WindowTest::answerNextFileDialog(const std::filesystem::path& file) {
+  auto* poll = new QTimer(answerers_.get());
+  QObject::connect(poll, &QTimer::timeout, [poll, file] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    dialog->selectFile(QString::fromStdString(file.string()));
+    static_cast<QDialog*>(dialog)->accept();
+    poll->deleteLater();
+  });
+  poll->start(0);
 }
 
 }  // namespace sylvenor::test

@@ -59,6 +59,8 @@ class WindowTest : public ::testing::Test {
   };
   // The answer is given only while this test runs.
   std::shared_ptr<ModalSeen> answerNextModal();
+  // The next file dialog that opens gets `file`, as the user picks or types it.
+  void answerNextFileDialog(const std::filesystem::path& file);
 
   Programme& programme() { return *programme_; }
   // The same user's next run of the program: new settings store, new shared state.

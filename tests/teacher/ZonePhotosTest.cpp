@@ -1,7 +1,4 @@
-#include <QApplication>
-#include <QFileDialog>
 #include <QImageReader>
-#include <QTimer>
 
 #include "support/TempDir.h"
 #include "teacher/TeacherScreenTest.h"
@@ -19,15 +16,7 @@ class ZonePhotosTest : public test::TeacherScreenTest {
 
   // Clicks a "Choisir..." button and picks `file` in the file dialog, as the teacher does.
   QStringList choose(const QString& button, const std::filesystem::path& file) {
-    auto* poll = new QTimer(&prof());
-    QObject::connect(poll, &QTimer::timeout, [poll, file] {
-      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      if (dialog == nullptr) return;
-      dialog->selectFile(QString::fromStdString(file.string()));
-      static_cast<QDialog*>(dialog)->accept();
-      poll->deleteLater();
-    });
-    poll->start(0);
+    answerNextFileDialog(file);
     return clickAnswering(button, {});
   }
   QSize shown(const QString& label) {

@@ -27,7 +27,7 @@ class FrmEntrerNomTest : public test::WindowTest {
   Exercice& exercice() { return programme().exercice(); }
   void open(const std::string& former = "") {
     if (!former.empty()) exercice().nouvelEleve(former);
-    entry_ = std::make_unique<FrmEntrerNom>(exercice());
+    entry_ = std::make_unique<FrmEntrerNom>(exercice(), programme().horloge());
     entry_->show();
     focus_ = horloge(*entry_, "Timer1", std::chrono::seconds(1));
     EXPECT_TRUE(QTest::qWaitForWindowActive(entry_.get()));
