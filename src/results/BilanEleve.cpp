@@ -70,13 +70,14 @@ std::vector<std::string_view> lignes(std::string_view texte) {
   return toutes;
 }
 
-const FicheEspece* trouver(const BaseEspeces& base, std::string_view nom) {
+// The cards by name, as the recaps write them: looked up once for every line of every recap.
+std::map<std::string_view, const FicheEspece*> parNom(const BaseEspeces& base) {
+  std::map<std::string_view, const FicheEspece*> fiches;
   for (int k = 1; k <= base.NbFiches(); ++k) {
-    if (Blancs::autour(base.fiche(static_cast<std::int16_t>(k)).Nom) == nom) {
-      return &base.fiche(static_cast<std::int16_t>(k));
-    }
+    const FicheEspece& fiche = base.fiche(static_cast<std::int16_t>(k));
+    fiches.emplace(Blancs::autour(fiche.Nom), &fiche);
   }
-  return nullptr;
+  return fiches;
 }
 
 // The last recap of each exercise of the pupil.
@@ -110,11 +111,13 @@ BilanEleve BilanEleve::etablir(const std::vector<ResultatEleve>& resultats, std:
   std::map<std::pair<std::string, std::string>, int> confusions;
   std::vector<std::string> ordreEspeces;
   std::vector<std::pair<std::string, std::string>> ordreConfusions;
+  const auto fiches = parNom(base);
   for (const ResultatEleve* r : derniersRecaps(resultats, eleve)) {
     for (const std::string_view texte : lignes(r->recap)) {
       const auto ligne = lireLigne(texte);
-      const FicheEspece* fiche = ligne ? trouver(base, ligne->nom) : nullptr;
-      if (fiche == nullptr) continue;
+      const auto trouvee = ligne ? fiches.find(ligne->nom) : fiches.end();
+      if (trouvee == fiches.end()) continue;
+      const FicheEspece* fiche = trouvee->second;
       bool ratee = false;
       for (const std::string& choisi : ligne->chemin) {
         const auto code = codeGroupe(choisi, fiche->Vegetal);
