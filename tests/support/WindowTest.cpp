@@ -145,8 +145,8 @@ QStringList WindowTest::lignesQuiBarrent(QWidget& cle) {
   return barres;
 }
 
-QTimer* WindowTest::horloge(QWidget& window, const QString& name,
-                            std::chrono::milliseconds intervalle) {
+QTimer* WindowTest::takeTimer(QWidget& window, const QString& name,
+                              std::chrono::milliseconds intervalle) {
   auto* timer = child<QTimer>(window, name);
   if (timer == nullptr) return nullptr;
   EXPECT_EQ(timer->intervalAsDuration(), intervalle) << name.toStdString();
@@ -155,7 +155,7 @@ QTimer* WindowTest::horloge(QWidget& window, const QString& name,
   return timer;
 }
 
-void WindowTest::tic(QTimer& timer) {
+void WindowTest::tick(QTimer& timer) {
   ASSERT_TRUE(timer.isActive()) << timer.objectName().toStdString();
   QMetaObject::invokeMethod(&timer, "timeout");
 }

@@ -40,10 +40,10 @@ class WindowTest : public ::testing::Test {
     return found;
   }
   // Takes the window's timer of that name, set to `intervalle`, from the clock: from now on it
-  // ticks only when the test calls `tic`, so that no test waits on real time.
-  static QTimer* horloge(QWidget& window, const QString& name,
-                         std::chrono::milliseconds intervalle);
-  static void tic(QTimer& timer);
+  // ticks only when the test calls `tick`, so that no test waits on real time.
+  static QTimer* takeTimer(QWidget& window, const QString& name,
+                           std::chrono::milliseconds intervalle);
+  static void tick(QTimer& timer);
   // Whether a label shows its whole text: every line and every word within its box, and the
   // box within its window.
   static bool montreEntier(const QLabel& label);

@@ -29,7 +29,7 @@ class FrmEntrerNomTest : public test::WindowTest {
     if (!former.empty()) exercice().nouvelEleve(former);
     entry_ = std::make_unique<FrmEntrerNom>(exercice(), programme().horloge());
     entry_->show();
-    focus_ = horloge(*entry_, "Timer1", std::chrono::seconds(1));
+    focus_ = takeTimer(*entry_, "Timer1", std::chrono::seconds(1));
     EXPECT_TRUE(QTest::qWaitForWindowActive(entry_.get()));
   }
   QLineEdit* box() { return child<QLineEdit>(*entry_, "TxtNomEleve"); }
@@ -64,7 +64,7 @@ TEST_F(FrmEntrerNomTest, OneSecondAfterOpeningTheBoxHasTheFocus) {
   open();
   EXPECT_FALSE(box()->hasFocus());
   EXPECT_EQ(box()->text(), "<< Entrer un nom ici >>");
-  tic(*focus_);
+  tick(*focus_);
   EXPECT_TRUE(box()->hasFocus());
   EXPECT_TRUE(box()->text().isEmpty());  // no pupil before
 }

@@ -30,7 +30,7 @@ class FrmTesterTest : public WorkshopTest {
     placerToutes();
     click(plateau(), "BtnTest");
     testeur_ = plateau().findChild<QWidget*>("FrmTester");
-    revelation_ = horloge(testeur(), "TimerBien", std::chrono::milliseconds(500));
+    revelation_ = takeTimer(testeur(), "TimerBien", std::chrono::milliseconds(500));
   }
 
   QWidget& testeur() { return *testeur_; }
@@ -48,7 +48,7 @@ class FrmTesterTest : public WorkshopTest {
   }
   // The results come one step at each tick of the reveal.
   void attendreResultat() {
-    for (int pas = 0; pas < 5 && !visible("LblResult"); ++pas) tic(*revelation_);
+    for (int pas = 0; pas < 5 && !visible("LblResult"); ++pas) tick(*revelation_);
     ASSERT_TRUE(visible("LblResult"));
   }
 
@@ -75,7 +75,7 @@ TEST_F(FrmTesterTest, AKeyFollowedAsPlannedRevealsAllFourAnimalsOneByOne) {
   EXPECT_FALSE(visible("FrmClasser"));
   EXPECT_FALSE(visible("LblResult"));
   EXPECT_FALSE(visible("ImgBien(0)"));
-  tic(*revelation_);
+  tick(*revelation_);
   EXPECT_TRUE(visible("ImgBien(0)"));
   EXPECT_FALSE(visible("ImgBien(1)"));
   attendreResultat();
